@@ -1,0 +1,63 @@
+#include <string>
+
+#include "game/QueltaGame.h"
+#include "ui/Screen.h"
+
+namespace {
+constexpr int kRightButton = 2;
+
+// Even-money spots open with 5 chips and dozens and columns with 2 when the
+// table minimum applies: the minimum is placed, then the click's own chip.
+constexpr ChipCount minimumBeforeTheChip(const BetSpot& spot) {
+    return spot.kindOn(Wheel::European) == BetKind::EvenMoney ? 4 : 1;
+}
+} // namespace
+
+void QueltaGame::BetSpotMouseUp(int displaySlot, int button) {
+    const BetSpot& spot = betSpot(displaySlot);
+    const ControlRef chipLabel = ctl::lblZero(spot.slot);
+    const ControlRef marker = ctl::shpChip(spot.marker);
+
+    // The spots of one wheel's zero area stay on screen on the other wheel
+    // but refuse chips there.
+    const bool americanOnly = !spot.takesChipsOn(Wheel::European);
+    const bool europeanOnly = !spot.takesChipsOn(Wheel::American);
+    if (americanOnly || europeanOnly) {
+        const bool refused = (americanOnly && checked(MenuItem::mnuEuropean)) ||
+                             (europeanOnly && checked(MenuItem::mnuAmerican));
+        if (refused) {
+            screen_.setEnabled(chipLabel, false);
+            screen_.setVisible(marker, false);
+            return;
+        }
+        screen_.setEnabled(chipLabel, true);
+        screen_.setVisible(marker, true);
+    }
+
+    ChipCount& stake = state_.Stakes[static_cast<std::size_t>(spot.slot)];
+    if (stake >= spot.limitOn(playWheel())) {
+        CheckTableLimit();
+    } else {
+        if (spot.isOutside() && checked(MenuItem::mnuOn) && currentUnit() == BettingUnit::FiveDollars &&
+            stake == 0) {
+            stake = minimumBeforeTheChip(spot);
+            state_.TotalAmountBet += UnitsToMoney(stake);
+        }
+        ++stake;
+        AddChipValue();
+    }
+
+    screen_.setMoneyCaption(ctl::lblTotalAmountBet, state_.TotalAmountBet);
+    screen_.setCaption(chipLabel, std::to_string(stake));
+    screen_.setVisible(marker, true);
+
+    if (button == kRightButton) {
+        state_.TotalAmountBet -= UnitsToMoney(stake);
+        stake = 0;
+        screen_.setMoneyCaption(ctl::lblTotalAmountBet, state_.TotalAmountBet);
+        screen_.setCaption(chipLabel, " ");
+        screen_.setVisible(marker, false);
+    }
+}
+
+void QueltaGame::AddChipValue() { state_.TotalAmountBet += UnitsToMoney(1); }
