@@ -27,26 +27,3 @@ void QueltaGame::cmdReset_Click() {}
 void QueltaGame::cmdZeroSpin_Click() {}
 void QueltaGame::cmdQuit_Click() { screen_.endProcess(); }
 void QueltaGame::mnuExit_Click() { screen_.endProcess(); }
-// results
-void QueltaGame::SettleSpin() {}
-std::array<std::int64_t, 12> QueltaGame::SettleOutsideBets() { return {}; }
-std::int64_t QueltaGame::SettleInsideBets() { return 0; }
-void QueltaGame::RecordResult() {}
-std::string QueltaGame::HitCountTip(int) const { return {}; }
-void QueltaGame::mnuNumHits_Click() {}
-void QueltaGame::mnuLastResults_Click() {}
-void QueltaGame::frmStats_cmdClose_Click() {}
-void QueltaGame::frmStats_cmdExit_Click() {}
-void QueltaGame::frmStats_QueryClose() {}
-void QueltaGame::showStrip(int, PocketCode) {}
-void QueltaGame::loadStatsHidden() {}
-void QueltaGame::unloadStats() {}
-// wheels, pictures, help
-void QueltaGame::mnuAmerican_Click() {}
-void QueltaGame::mnuEuropean_Click() {}
-void QueltaGame::EuropeanTableGraphic() {}
-void QueltaGame::AmericanTableGraphic() {}
-void QueltaGame::ChipGraphic() {}
-void QueltaGame::WheelGraphic() {}
-void QueltaGame::mnuIntroduction_Click() {}
-void QueltaGame::mnuAbout_Click() {}
