@@ -6,8 +6,6 @@
 // spin cycle
 void QueltaGame::Form_Load() {}
 void QueltaGame::InitialSpin() {}
-void QueltaGame::ClearHitCounts() {}
-void QueltaGame::ShowOutsideHits() {}
 void QueltaGame::cmdStart_Click() {}
 void QueltaGame::CountSpin() {}
 void QueltaGame::mnuOneSpins_Click() {}

@@ -4,6 +4,8 @@
 #include "ui/Screen.h"
 
 // results
+void QueltaGame::ClearHitCounts() {}
+void QueltaGame::ShowOutsideHits() {}
 void QueltaGame::SettleSpin() {}
 std::array<std::int64_t, 12> QueltaGame::SettleOutsideBets() { return {}; }
 std::int64_t QueltaGame::SettleInsideBets() { return 0; }
