@@ -1,0 +1,48 @@
+# Sourced by run.sh and test.sh: the Debian packages the build needs, and a
+# function that installs only the ones that are missing. One list, so the two
+# scripts never disagree about what a fresh machine must have.
+
+QUELTA_PACKAGES=(
+    cmake
+    ninja-build
+    g++
+    pkg-config
+    qt6-base-dev
+    libgl-dev
+    googletest
+    libgtest-dev
+    libbenchmark-dev
+    fonts-liberation
+    fonts-liberation2
+)
+
+# Installs the packages that dpkg does not report as installed. Does nothing,
+# and needs no network, when everything is already there.
+quelta_install_missing_packages() {
+    local missing=()
+    local package
+    for package in "${QUELTA_PACKAGES[@]}"; do
+        if ! dpkg -s "$package" >/dev/null 2>&1; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            as_root=(sudo)
+        else
+            echo "These packages are missing and I am not root (and there is no sudo):" >&2
+            echo "  ${missing[*]}" >&2
+            echo "Install them as root with: apt-get install ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+
+    echo "Installing missing packages: ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
