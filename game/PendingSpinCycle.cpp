@@ -16,10 +16,6 @@ void QueltaGame::mnuHundredSpins_Click() {}
 void QueltaGame::mnuDaySpins_Click() {}
 void QueltaGame::mnuQuickSpin_Click() {}
 void QueltaGame::mnuNormalSpin_Click() {}
-void QueltaGame::SpinWheel() {}
-PocketCode QueltaGame::DrawNumber() { return 0; }
-void QueltaGame::AnimateWheel() {}
-void QueltaGame::ShowWinningNumber(PocketCode) {}
 void QueltaGame::InitialiseWheel() {}
 void QueltaGame::cmdReset_Click() {}
 void QueltaGame::cmdZeroSpin_Click() {}

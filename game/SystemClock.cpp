@@ -1,0 +1,8 @@
+#include "game/SystemClock.h"
+
+#include <chrono>
+
+double SystemClock::now() {
+    using Seconds = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
