@@ -117,6 +117,12 @@ private:
     // The wheel a draw and settlement use: European while mnuEuropean is checked.
     Wheel playWheel() const;
 
+    // --- spin cycle helpers ----------------------------------------------------
+    // Selects a run of more than one spin, which forces quick spin.
+    void selectMultiSpinRun(MenuItem item);
+    // Blanks the history entries, on screen too when the window is loaded.
+    void emptyHistory();
+
     Screen& screen_;
     Clock& clock_;
     RandomSource& random_;
