@@ -116,6 +116,7 @@ private:
 
     // The wheel a draw and settlement use: European while mnuEuropean is checked.
     Wheel playWheel() const;
+    void dropStakesOffTheWheel();
 
     // --- spin cycle helpers ----------------------------------------------------
     // Selects a run of more than one spin, which forces quick spin.
