@@ -11,4 +11,7 @@ inline constexpr std::string_view winningNumber = "Winning Number";
 inline constexpr std::string_view initialisingWheel = "Initialising Wheel";
 // lblWheelType for the wheel selected at start-up.
 inline constexpr std::string_view europeanWheel = "European Wheel";
+// lblWheelType after the wheel is chosen from the menu.
+inline constexpr std::string_view europeanWheelChosen = "European Wheel 0";
+inline constexpr std::string_view americanWheelChosen = "American Wheel with 0, 00";
 } // namespace captions

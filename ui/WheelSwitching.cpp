@@ -1,3 +1,4 @@
+#include "game/Captions.h"
 #include "game/QueltaGame.h"
 #include "ui/Screen.h"
 
@@ -8,7 +9,7 @@ void QueltaGame::mnuEuropean_Click() {
     setChecked(MenuItem::mnuEuropean, true);
     InitialiseWheel();
     EuropeanTableGraphic();
-    screen_.setCaption(ctl::lblWheelType, "European Wheel 0");
+    screen_.setCaption(ctl::lblWheelType, captions::europeanWheelChosen);
     setChecked(MenuItem::mnuAmerican, false);
     setChecked(MenuItem::mnuEuropean, true);
     screen_.repaintNow(ctl::lblResultsHeading);
@@ -24,7 +25,7 @@ void QueltaGame::mnuEuropean_Click() {
 void QueltaGame::mnuAmerican_Click() {
     InitialiseWheel();
     AmericanTableGraphic();
-    screen_.setCaption(ctl::lblWheelType, "American Wheel with 0, 00");
+    screen_.setCaption(ctl::lblWheelType, captions::americanWheelChosen);
     setChecked(MenuItem::mnuEuropean, false);
     setChecked(MenuItem::mnuAmerican, true);
     setMenuEnabled(MenuItem::mnuAmerican, false);
@@ -45,7 +46,7 @@ void QueltaGame::dropStakesOffTheWheel() {
             continue;
         state_.TotalAmountBet -= UnitsToMoney(stake);
         stake = 0;
-        screen_.setCaption(ctl::lblZero(spot.slot), " ");
+        screen_.setCaption(ctl::lblZero(spot.slot), captions::blank);
         screen_.setVisible(ctl::shpChip(spot.marker), false);
         changed = true;
     }
