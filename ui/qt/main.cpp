@@ -1,6 +1,12 @@
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-    std::puts("Quelta: the table window is not built yet; run ./test.sh to check the game logic.");
-    return 0;
+#include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmQuelta.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    FrmQuelta window;
+    window.start();
+    return QApplication::exec();
 }

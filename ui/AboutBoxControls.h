@@ -1,0 +1,9 @@
+#pragma once
+
+#include <span>
+
+#include "ui/ControlStyle.h"
+
+// frmAbout: the window and its four controls.
+const WindowSpec& aboutBoxSpec();
+std::span<const ControlRow> aboutBoxControls();

@@ -1,0 +1,147 @@
+#include "ui/qt/FrmQuelta.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "game/QueltaGame.h"
+#include "game/RandomGenerator.h"
+#include "game/SystemClock.h"
+#include "ui/LayoutGeometry.h"
+#include "ui/MainWindowControls.h"
+#include "ui/qt/ChipMarker.h"
+#include "ui/qt/ControlFactory.h"
+#include "ui/qt/ControlLook.h"
+#include "ui/qt/FontSetup.h"
+#include "ui/qt/MenuBarMirror.h"
+#include "ui/qt/QtScreen.h"
+#include "ui/qt/SpotLabel.h"
+#include "ui/qt/TableSurface.h"
+
+namespace {
+constexpr int kOutsideHitLabels = 12;
+
+template <typename Handler>
+void onClick(QWidget* widget, QueltaGame& game, Handler handler) {
+    auto* button = qobject_cast<QPushButton*>(widget);
+    QObject::connect(button, &QPushButton::clicked, button, [&game, handler] { (game.*handler)(); });
+}
+} // namespace
+
+FrmQuelta::FrmQuelta(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random)
+    : clock_(clock ? std::move(clock) : std::make_unique<SystemClock>()),
+      random_(random ? std::move(random) : std::make_unique<RandomGenerator>()),
+      screen_(std::make_unique<QtScreen>(*this)), game_(std::make_unique<QueltaGame>(*screen_, *clock_, *random_)) {
+    const WindowSpec& spec = mainWindowSpec();
+    setObjectName(toQString(spec.name));
+    setWindowTitle(toQString(spec.caption));
+    setWindowIcon(QIcon(toQString(spec.icon)));
+    setFont(designFont(spec.font));
+
+    table_ = new TableSurface(this);
+    table_->setObjectName(QStringLiteral("client"));
+    QPalette palette = table_->palette();
+    palette.setColor(QPalette::Window, QColor(spec.background.red, spec.background.green, spec.background.blue));
+    table_->setPalette(palette);
+    table_->setFixedSize(toQRect({0, 0, spec.clientWidth, spec.clientHeight}).size());
+    setCentralWidget(table_);
+
+    buildControls();
+    buildOverlay();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+FrmQuelta::~FrmQuelta() = default;
+
+void FrmQuelta::start() {
+    game_->Form_Load();
+    show();
+}
+
+void FrmQuelta::buildControls() {
+    for (const ControlRow& row : mainWindowControls()) {
+        QWidget* widget = createControl(row, table_);
+        if (row.ref)
+            controls_.add(*row.ref, widget);
+    }
+    QueltaGame& g = *game_;
+    const auto find = [this](const char* name) { return table_->findChild<QWidget*>(QString::fromLatin1(name)); };
+    onClick(find("cmdStart"), g, &QueltaGame::cmdStart_Click);
+    onClick(find("cmdZeroSpin"), g, &QueltaGame::cmdZeroSpin_Click);
+    onClick(find("cmdRemChips"), g, &QueltaGame::cmdRemChips_Click);
+    onClick(find("cmdReset"), g, &QueltaGame::cmdReset_Click);
+    onClick(find("cmdQuit"), g, &QueltaGame::cmdQuit_Click);
+}
+
+// Built bottom-up: markers, then chip counts, then spots, then the hit
+// counts, so each lies above the one it must cover.
+void FrmQuelta::buildOverlay() {
+    for (const BetSpot& spot : betSpots()) {
+        auto* marker = new ChipMarker(table_);
+        marker->setObjectName(toQString(::objectName(ctl::shpChip(spot.marker))));
+        marker->setGeometry(toQRect(spotGeometry(spot.slot).marker));
+        marker->hide();
+        controls_.add(ctl::shpChip(spot.marker), marker);
+    }
+    for (const BetSpot& spot : betSpots()) {
+        auto* count = new QLabel(table_);
+        count->setObjectName(toQString(::objectName(ctl::lblZero(spot.slot))));
+        count->setGeometry(toQRect(spotGeometry(spot.slot).chipLabel));
+        count->setTextFormat(Qt::PlainText);
+        count->setText(toQString(kBlankCaption));
+        count->setFont(designFont(overlay::chipLabelFont));
+        count->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        count->setAttribute(Qt::WA_TransparentForMouseEvents);
+        setWidgetTextColour(count, overlay::chipLabelText);
+        controls_.add(ctl::lblZero(spot.slot), count);
+    }
+    for (const BetSpot& spot : betSpots()) {
+        auto* label = new SpotLabel(
+            spot.slot, [this](int slot, int button) { game_->BetSpotMouseUp(slot, button); }, table_);
+        label->setObjectName(toQString(spot.name));
+        label->setGeometry(toQRect(spotGeometry(spot.slot).spot));
+        spots_[static_cast<std::size_t>(spot.slot)] = label;
+        describeSpotChips(spot.slot, toQString(kBlankCaption));
+    }
+    for (int i = 0; i < kOutsideHitLabels; ++i) {
+        auto* hits = new QLabel(table_);
+        hits->setObjectName(toQString(::objectName(ctl::outsideHitLabel(i))));
+        hits->setGeometry(toQRect(outsideHitLabelRect(i)));
+        hits->setTextFormat(Qt::PlainText);
+        hits->setText(toQString(kBlankCaption));
+        hits->setFont(designFont(overlay::hitLabelFont));
+        setWidgetTextColour(hits, overlay::hitLabelText);
+        controls_.add(ctl::outsideHitLabel(i), hits);
+    }
+    updateSpotNames();
+}
+
+void FrmQuelta::buildMenus() {
+    menus_ = std::make_unique<MenuBarMirror>(menuBar(), [this](MenuItem item) { menuChosen(item); });
+    for (const MenuRow& row : menuTree())
+        menus_->sync(row.item, game_->checked(row.item), game_->enabled(row.item));
+}
+
+void FrmQuelta::menuChosen(MenuItem item) {
+    // Undo the action's own toggle first: the handler may run a whole spin,
+    // and the menu must show the game's flags all the while.
+    menus_->sync(item, game_->checked(item), game_->enabled(item));
+    game_->menuClicked(item);
+    menus_->sync(item, game_->checked(item), game_->enabled(item));
+}
+
+void FrmQuelta::updateSpotNames() {
+    const Wheel wheel = game_->checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
+    for (const BetSpot& spot : betSpots())
+        spots_[static_cast<std::size_t>(spot.slot)]->setAccessibleName(
+            QString::fromStdString(accessibleSpotName(spot, wheel)));
+}
+
+void FrmQuelta::describeSpotChips(int displaySlot, const QString& chipCaption) {
+    const QString chips = chipCaption.trimmed();
+    spots_[static_cast<std::size_t>(displaySlot)]->setAccessibleDescription(
+        chips.isEmpty() ? tr("No chips") : tr("Chips: %1").arg(chips));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+#include "layout/BetSpotCatalogue.h"
+#include "ui/MenuItem.h"
+#include "ui/Screen.h"
+#include "ui/qt/ControlRegistry.h"
+
+class QueltaGame;
+class QtScreen;
+class TableSurface;
+class SpotLabel;
+class MenuBarMirror;
+
+// The main window: the table, its controls, the menu bar and the game they
+// show. It holds no rule of the game: clicks and menu choices go to the
+// game's handlers, and the game answers through the window's QtScreen.
+class FrmQuelta : public QMainWindow {
+public:
+    // A missing clock or random source is replaced by the real one.
+    explicit FrmQuelta(std::unique_ptr<Clock> clock = {}, std::unique_ptr<RandomSource> random = {});
+    ~FrmQuelta() override;
+
+    // Runs the load handler (the splash, the initial spin), then shows the
+    // window, as the program does once at start.
+    void start();
+
+    QueltaGame& game() { return *game_; }
+    QtScreen& screen() { return *screen_; }
+    TableSurface* table() const { return table_; }
+    MenuBarMirror& menus() { return *menus_; }
+    const ControlRegistry& controls() const { return controls_; }
+    SpotLabel* spotLabel(int displaySlot) const { return spots_[static_cast<std::size_t>(displaySlot)]; }
+
+    // Keeps the spot labels' spoken names in step with the wheel.
+    void updateSpotNames();
+    // Tells assistive tools how many chips lie on the spot, from its count.
+    void describeSpotChips(int displaySlot, const QString& chipCaption);
+
+private:
+    void buildControls();
+    void buildOverlay();
+    void buildMenus();
+    void menuChosen(MenuItem item);
+
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<QtScreen> screen_;
+    std::unique_ptr<QueltaGame> game_;
+    std::unique_ptr<MenuBarMirror> menus_;
+    TableSurface* table_ = nullptr;
+    ControlRegistry controls_;
+    std::array<SpotLabel*, kSpotCount> spots_{};
+};
