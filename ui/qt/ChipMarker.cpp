@@ -19,7 +19,7 @@ void ChipMarker::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(toQColor(overlay::markerFill));
     painter.drawRoundedRect(box, kCornerRadius, kCornerRadius);
-    painter.setBrush(QBrush(toQColor(overlay::markerHatch), Qt::DiagCrossPattern));
+    painter.setBrush(QBrush(toQColor(overlay::markerHatch), Qt::BDiagPattern));
     painter.drawRoundedRect(box, kCornerRadius, kCornerRadius);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(toQColor(overlay::markerBorder), overlay::markerBorderPixels));

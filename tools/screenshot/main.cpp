@@ -1,0 +1,77 @@
+// quelta_screenshot [pictures-folder [output-folder]]
+// Runs the table window unattended and saves window-at-rest.png,
+// window-with-chips.png and stats-window.png. Message boxes (a missing
+// picture file) are answered at once so the run never waits for a person.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+#include "game/QueltaGame.h"
+#include "layout/BetSpotCatalogue.h"
+#include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmQuelta.h"
+#include "ui/qt/FrmStats.h"
+#include "ui/qt/QtScreen.h"
+#include "ui/qt/SteppingClock.h"
+
+namespace {
+constexpr double kSecondsPerClockReading = 0.05;
+constexpr int kModalCheckMs = 20;
+constexpr int kLeftButton = 1;
+// A plausible system: a few straight numbers, splits, a corner and the
+// outside bets.
+constexpr std::array kBetSlots = {
+    10, 20, 33, 47, 60, 75, 90, 104, 120, 133, slot::lblRed, slot::lblFirstDoz, slot::lblSecondColumn, slot::lblOdd};
+constexpr int kChipsPerSpot = 3;
+
+bool save(QWidget* window, const QString& path) {
+    const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "could not save", qPrintable(path));
+    return ok;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    const QString pictures =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(QUELTA_SCREENSHOT_PICTURES_DIR);
+    const QString output = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(QUELTA_SCREENSHOT_OUTPUT_DIR);
+    QDir::setCurrent(pictures);
+
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    answerer.start(kModalCheckMs);
+
+    FrmQuelta window(std::make_unique<SteppingClock>(kSecondsPerClockReading));
+    window.start();
+    QApplication::processEvents();
+    bool ok = save(&window, output + QStringLiteral("/window-at-rest.png"));
+
+    QueltaGame& game = window.game();
+    for (int slot : kBetSlots)
+        for (int chip = 0; chip < kChipsPerSpot; ++chip)
+            game.BetSpotMouseUp(slot, kLeftButton);
+    game.menuClicked(MenuItem::mnuNumHits);
+    game.menuClicked(MenuItem::mnuFiftySpins);
+    game.cmdStart_Click();
+    QApplication::processEvents();
+    ok = save(&window, output + QStringLiteral("/window-with-chips.png")) && ok;
+
+    game.menuClicked(MenuItem::mnuLastResults);
+    QApplication::processEvents();
+    if (FrmStats* stats = window.screen().statsWindow())
+        ok = save(stats, output + QStringLiteral("/stats-window.png")) && ok;
+    else
+        ok = false;
+    return ok ? 0 : 1;
+}
