@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installFontSubstitutions();
+    // Currency text follows the locale; the expected texts are American.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
