@@ -78,6 +78,11 @@ std::optional<QImage> loadDibPicture(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile() || !info.isReadable() || info.size() > kMaxFileBytes)
         return std::nullopt;
+    // A file nobody may read is treated as unreadable even by an account that
+    // could read it anyway, so the program behaves the same for everyone.
+    constexpr auto anyRead = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if ((info.permissions() & anyRead) == 0)
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
