@@ -55,14 +55,16 @@ void QtScreen::setCaption(ControlRef control, std::string_view text) {
     QWidget* w = widget(control);
     const QString caption = toQString(text);
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text() == caption)
-            return;
-        label->setText(caption);
-        if (control.name == ControlName::lblZero)
-            window_.describeSpotChips(control.index, caption);
+        if (label->text() != caption) {
+            label->setText(caption);
+            if (control.name == ControlName::lblZero)
+                window_.describeSpotChips(control.index, caption);
+        }
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(caption);
     }
+    if (captionHook_)
+        captionHook_(control, text);
 }
 
 void QtScreen::setMoneyCaption(ControlRef control, Money amount) {

@@ -59,6 +59,10 @@ public:
     FrmStats* statsWindow() const;
     // Called at every yield before the events run; for measuring a run.
     void setYieldHook(std::function<void()> hook) { yieldHook_ = std::move(hook); }
+    // Called after every caption the game sets, with the text it asked for;
+    // lets an observer see each spin's outcome at the moment it is shown.
+    using CaptionHook = std::function<void(ControlRef, std::string_view)>;
+    void setCaptionHook(CaptionHook hook) { captionHook_ = std::move(hook); }
 
 private:
     QWidget* widget(ControlRef control) const;
@@ -67,4 +71,5 @@ private:
     QPointer<FrmStats> stats_;
     QPointer<FrmAbout> splash_;
     std::function<void()> yieldHook_;
+    CaptionHook captionHook_;
 };
