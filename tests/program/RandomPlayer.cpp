@@ -1,0 +1,207 @@
+#include "RandomPlayer.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "game/QueltaGame.h"
+#include "layout/BetSpotCatalogue.h"
+#include "ui/LayoutGeometry.h"
+#include "ui/qt/ControlLook.h"
+#include "ui/qt/FrmQuelta.h"
+#include "ui/qt/FrmStats.h"
+#include "ui/qt/MenuBarMirror.h"
+#include "ui/qt/QtScreen.h"
+#include "ui/qt/TableSurface.h"
+
+namespace {
+constexpr std::string_view kSeparator = "-";
+// A burst stops one click past the limit, so the limit box shows.
+constexpr int kClicksPastTheLimit = 1;
+
+struct Weighted {
+    int weight;
+    int kind;
+};
+
+bool isLeaf(std::size_t i, std::span<const MenuRow> tree) {
+    const bool hasChildren = i + 1 < tree.size() && tree[i + 1].depth > tree[i].depth;
+    return tree[i].depth > 0 && tree[i].caption != kSeparator && !hasChildren;
+}
+
+const char* buttonName(int button) {
+    switch (button) {
+    case Qt::LeftButton: return "left";
+    case Qt::RightButton: return "right";
+    default: return "middle";
+    }
+}
+} // namespace
+
+RandomPlayer::RandomPlayer(FrmQuelta& window, std::uint64_t seed, Limits limits)
+    : window_(window), limits_(limits), random_(seed) {
+    const auto tree = menuTree();
+    for (std::size_t i = 0; i < tree.size(); ++i)
+        // Exit ends the process; its own test runs in a child process.
+        if (isLeaf(i, tree) && tree[i].item != MenuItem::mnuExit)
+            leafItems_.push_back(tree[i].item);
+    window_.screen().setYieldHook([this] { maybeNest(limits_.chancePerYield, "yield"); });
+    qApp->installEventFilter(this);
+}
+
+RandomPlayer::~RandomPlayer() {
+    qApp->removeEventFilter(this);
+    window_.screen().setYieldHook({});
+}
+
+bool RandomPlayer::chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
+
+std::string RandomPlayer::Action::describe() const {
+    switch (kind) {
+    case Kind::SpotClick: return std::string(buttonName(button)) + " click " + std::string(betSpot(spot).name);
+    case Kind::SpotBurst: return "clicks up to the limit " + std::string(betSpot(spot).name);
+    case Kind::Menu: return "menu " + std::string(menuRow(item).name);
+    case Kind::Start: return "START";
+    case Kind::Reset: return "Reset";
+    case Kind::Zero: return "Zero";
+    case Kind::RemoveChips: return "Remove Chips";
+    case Kind::ResumePlay: return "Resume Play";
+    case Kind::CloseStats: return "Close";
+    case Kind::CloseStatsBox: return "close box of the statistics window";
+    case Kind::About: return "About";
+    }
+    return "?";
+}
+
+RandomPlayer::Action RandomPlayer::pick() {
+    // Weights: clicks on the layout are what a player does most.
+    static constexpr std::array<Weighted, 11> kWeights{{
+        {60, static_cast<int>(Kind::SpotClick)},
+        {2, static_cast<int>(Kind::SpotBurst)},
+        {22, static_cast<int>(Kind::Menu)},
+        {8, static_cast<int>(Kind::Start)},
+        {2, static_cast<int>(Kind::Reset)},
+        {2, static_cast<int>(Kind::Zero)},
+        {3, static_cast<int>(Kind::RemoveChips)},
+        {2, static_cast<int>(Kind::ResumePlay)},
+        {2, static_cast<int>(Kind::CloseStats)},
+        {2, static_cast<int>(Kind::CloseStatsBox)},
+        {1, static_cast<int>(Kind::About)},
+    }};
+    int total = 0;
+    for (const Weighted& w : kWeights)
+        total += w.weight;
+    int roll = std::uniform_int_distribution<int>(0, total - 1)(random_);
+    Kind kind = Kind::SpotClick;
+    for (const Weighted& w : kWeights) {
+        if (roll < w.weight) {
+            kind = static_cast<Kind>(w.kind);
+            break;
+        }
+        roll -= w.weight;
+    }
+    Action action{kind};
+    action.spot = std::uniform_int_distribution<int>(0, kSpotCount - 1)(random_);
+    static constexpr std::array<int, 3> kButtons{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    // Mostly chips on, sometimes off, so the layout fills up over a game.
+    const int buttonRoll = std::uniform_int_distribution<int>(0, 9)(random_);
+    action.button = kButtons[buttonRoll < 6 ? 0 : (buttonRoll < 8 ? 1 : 2)];
+    action.item = leafItems_[std::uniform_int_distribution<std::size_t>(0, leafItems_.size() - 1)(random_)];
+    return action;
+}
+
+void RandomPlayer::playOne() {
+    nestedLeft_ = limits_.nestedPerTopLevel;
+    perform(pick());
+}
+
+void RandomPlayer::maybeNest(double p, const char* where) {
+    if (depth_ == 0 || depth_ > limits_.maxDepth || nestedLeft_ <= 0 || !chance(p))
+        return;
+    --nestedLeft_;
+    ++nestedPlayed_;
+    log_.push_back(std::string(static_cast<std::size_t>(depth_) * 2, ' ') + "(at a " + where + ")");
+    perform(pick());
+}
+
+void RandomPlayer::perform(const Action& action) {
+    log_.push_back(std::string(static_cast<std::size_t>(depth_) * 2, ' ') + action.describe());
+    ++played_;
+    ++depth_;
+    switch (action.kind) {
+    case Kind::SpotClick: clickSpot(action.spot, action.button); break;
+    case Kind::SpotBurst: {
+        const BetSpot& spot = betSpot(action.spot);
+        const Wheel wheel = window_.game().checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
+        const int clicks = spot.limitOn(wheel) - window_.game().state().Stakes[static_cast<std::size_t>(action.spot)] +
+                           kClicksPastTheLimit;
+        for (int i = 0; i < clicks; ++i)
+            clickSpot(action.spot, Qt::LeftButton);
+        break;
+    }
+    case Kind::Menu: window_.menus().action(action.item)->trigger(); break;
+    case Kind::Start: clickButton("cmdStart"); break;
+    case Kind::Reset: clickButton("cmdReset"); break;
+    case Kind::Zero: clickButton("cmdZeroSpin"); break;
+    case Kind::RemoveChips: clickButton("cmdRemChips"); break;
+    case Kind::ResumePlay:
+    case Kind::CloseStats:
+    case Kind::CloseStatsBox: {
+        FrmStats* stats = window_.screen().statsWindow();
+        // A player reaches the statistics window only while it is on screen.
+        if (stats == nullptr || !stats->isVisible())
+            break;
+        if (action.kind == Kind::CloseStatsBox)
+            stats->close();
+        else
+            stats->findChild<QPushButton*>(action.kind == Kind::ResumePlay ? "cmdClose" : "cmdExit")->click();
+        break;
+    }
+    case Kind::About: window_.menus().action(MenuItem::mnuAbout)->trigger(); break;
+    }
+    --depth_;
+    if (afterEach_)
+        afterEach_();
+}
+
+void RandomPlayer::clickSpot(int slot, int button) {
+    // At the spot's centre, on whatever widget lies there, as a mouse would.
+    QWidget* client = window_.table();
+    const QPoint centre = toQRect(spotGeometry(slot).spot).center();
+    QWidget* target = client->childAt(centre);
+    if (target == nullptr)
+        target = client;
+    QTest::mouseClick(target, static_cast<Qt::MouseButton>(button), Qt::NoModifier, target->mapFrom(client, centre));
+}
+
+void RandomPlayer::clickButton(const char* objectName) {
+    if (auto* button = window_.table()->findChild<QPushButton*>(QString::fromLatin1(objectName)))
+        button->click();
+}
+
+bool RandomPlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog != nullptr && dialog->isModal())
+            closeModalSoon(dialog);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Acts from inside the box's own event loop, then closes it as its OK would.
+void RandomPlayer::closeModalSoon(QObject* dialog) {
+    QPointer<QDialog> box(qobject_cast<QDialog*>(dialog));
+    QTimer::singleShot(0, this, [this, box] {
+        if (box.isNull() || !box->isVisible())
+            return;
+        log_.push_back(std::string(static_cast<std::size_t>(depth_) * 2, ' ') + "(box \"" +
+                       box->windowTitle().toStdString() + "\")");
+        maybeNest(limits_.chanceInModal, "modal box");
+        if (!box.isNull())
+            box->accept();
+    });
+}

@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include "ui/qt/FontSetup.h"
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    // Money texts are compared in one known locale.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
