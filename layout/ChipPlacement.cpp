@@ -48,8 +48,12 @@ void QueltaGame::BetSpotMouseUp(int displaySlot, int button) {
     }
 
     screen_.setMoneyCaption(ctl::lblTotalAmountBet, state_.TotalAmountBet);
-    screen_.setCaption(chipLabel, std::to_string(stake));
-    screen_.setVisible(marker, true);
+    // The table-limit box runs an event loop of its own; a Reset or Remove
+    // Chips handled while it was open can leave the spot empty, and an empty
+    // spot shows no count and no chip.
+    const bool holdsChips = stake > 0;
+    screen_.setCaption(chipLabel, holdsChips ? std::to_string(stake) : std::string(" "));
+    screen_.setVisible(marker, holdsChips);
 
     if (button == kRightButton) {
         state_.TotalAmountBet -= UnitsToMoney(stake);

@@ -103,6 +103,25 @@ TEST(TableLimits, rightClickAtTheLimitShowsTheMessageThenTakesTheStakeOff) {
     EXPECT_EQ(table.totalLabel().money, dollars(3));
 }
 
+// The limit box is modal but runs an event loop; whatever empties the spot
+// while it is open, the spot must not come back showing a count of 0.
+TEST(TableLimits, aSpotEmptiedWhileTheLimitBoxIsOpenShowsNoCountAndNoChip) {
+    for (const int button : {Table::kLeft, Table::kMiddle}) {
+        Table table;
+        table.clickTimes("lblFive", 3);
+        table.clickTimes("lblSix", 100);
+        table.screen.onMessage = [&table](const FakeScreen::Message&) { table.game.cmdRemChips_Click(); };
+        table.click("lblSix", button);
+
+        ASSERT_EQ(table.screen.messages.size(), 1U);
+        EXPECT_EQ(table.stake("lblSix"), 0);
+        EXPECT_EQ(table.chipCaption("lblSix"), " ");
+        EXPECT_FALSE(table.markerVisible("lblSix"));
+        EXPECT_EQ(table.total(), Money{});
+        EXPECT_EQ(table.totalLabel().money, Money{});
+    }
+}
+
 TEST(TableLimits, zeroTwoSpotStopsAtTwoHundredInEuropeAndThreeHundredInAmerica) {
     Table table;
     table.startUp();
