@@ -102,15 +102,6 @@ TEST(ResultHistory, everyTooltipShowsTheCountAsItStandsNow) {
     EXPECT_EQ(table.game.HitCountTip(400), "");
 }
 
-TEST(ResultHistory, theWindowIsToldOncePerRecordedSpin) {
-    ResultsTable table;
-    table.spin(1);
-    const int before = table.screen.historyUpdates;
-    table.spin(2);
-    table.spin(3);
-    EXPECT_EQ(table.screen.historyUpdates, before + 2);
-}
-
 TEST(ResultHistory, closingTheWindowForgetsTheHistoryButNotTheCounts) {
     ResultsTable table;
     table.spin(8);

@@ -159,12 +159,6 @@ TEST(Settlement, aSpinAdvancesTheHitCountsOfItsPocketWhateverIsStaked) {
     // Low, Even, Black, first dozen, second column.
     EXPECT_EQ(table.state().OutsideHits, (std::array<std::int32_t, 12>{1, 0, 1, 0, 1, 0, 1, 0, 0, 0, 1, 0}));
     EXPECT_EQ(table.state().NumberHits[2], 1);
-
-    table.useAmericanWheel();
-    table.spin(kDoubleZero);
-    EXPECT_EQ(table.state().NumberHits[kDoubleZero], 1);
-    EXPECT_EQ(table.state().NumberHits[0], 0) << "the wheel change cleared the counts";
-    EXPECT_EQ(table.state().OutsideHits, (std::array<std::int32_t, 12>{}));
 }
 
 // Winnings is the exact sum of every spin's return less what it charged,

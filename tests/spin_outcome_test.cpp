@@ -94,17 +94,6 @@ TEST(SpinOutcome, showsTheReturnInUnitsAndTheRunningWinningsBySign) {
     }
 }
 
-TEST(SpinOutcome, winningsGoBackToBlackOnceTheLossesAreWonBack) {
-    ResultsTable table;
-    table.bet("lblRed", 1);
-    table.spin(2);
-    EXPECT_EQ(table.caption(ctl::lblWinningsHeading), "Losses");
-    table.spin(1);
-    EXPECT_EQ(table.state().Winnings, Money{});
-    EXPECT_EQ(table.caption(ctl::lblWinningsHeading), "Winnings");
-    EXPECT_EQ(table.screen.control(ctl::lblWinnings).backColour, colours::black);
-}
-
 struct RemovalCase {
     MenuItem unit;
     int chips;
@@ -157,20 +146,6 @@ TEST(SpinOutcome, removeChipsClearsTheLayoutAfterThePauseAndLeavesStartEnabled) 
             EXPECT_GE(table.clock.seconds - settledAt, 0.97 - 0.011);
         }
     }
-}
-
-TEST(SpinOutcome, removeChipsBetsTheLayoutOnceOverTheFollowingSpins) {
-    ResultsTable table;
-    table.game.mnuRemoveChips_Click();
-    table.bet("lblRed", 2);
-    table.spin(1);
-    const Money afterFirst = table.state().Winnings;
-    EXPECT_EQ(afterFirst, Money::fromDollars(2));
-    table.spin(3);
-    EXPECT_EQ(table.state().Winnings, afterFirst);
-    EXPECT_EQ(table.caption(ctl::lblYouWon), "0");
-    EXPECT_EQ(table.state().SpinCount, 2);
-    EXPECT_EQ(table.state().NumberHits[3], 1);
 }
 
 // A START clicked while the chips wait to come off runs a whole spin inside
