@@ -1,0 +1,94 @@
+// A run of 400 quick spins through the real table window, with a chip on
+// every spot that takes one and the statistics window loaded. Reports the
+// run's wall time and the longest stretch without a yield to the event loop,
+// which is how long a click or a repaint could have to wait.
+//   QT_QPA_PLATFORM=offscreen window_run_bench
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <optional>
+
+#include "game/QueltaGame.h"
+#include "game/RandomGenerator.h"
+#include "layout/BetSpotCatalogue.h"
+#include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmQuelta.h"
+#include "ui/qt/QtScreen.h"
+#include "ui/qt/SteppingClock.h"
+
+namespace {
+using Steady = std::chrono::steady_clock;
+constexpr double kSecondsPerClockReading = 0.05;
+constexpr std::uint64_t kSeed = 400;
+constexpr int kLeftButton = 1;
+constexpr double kMillisecondsPerSecond = 1000.0;
+constexpr int kModalCheckMs = 20;
+constexpr auto kSlowGap = std::chrono::milliseconds(16);
+
+void dayOfQuickSpins(benchmark::State& state) {
+    FrmQuelta window(std::make_unique<SteppingClock>(kSecondsPerClockReading),
+                     std::make_unique<RandomGenerator>(kSeed));
+    window.start();
+    QueltaGame& game = window.game();
+    for (const BetSpot& spot : betSpots())
+        if (spot.takesChipsOn(Wheel::European))
+            game.BetSpotMouseUp(spot.slot, kLeftButton);
+    window.screen().loadStats();
+    game.menuClicked(MenuItem::mnuDaySpins);
+    // The first paint of the whole window with its chips belongs to the set-up.
+    QApplication::processEvents();
+
+    std::optional<Steady::time_point> lastYield;
+    Steady::duration longestGap{};
+    long slowGaps = 0;
+    window.screen().setYieldHook([&] {
+        const auto now = Steady::now();
+        if (lastYield) {
+            longestGap = std::max(longestGap, now - *lastYield);
+            if (now - *lastYield > kSlowGap)
+                ++slowGaps;
+        }
+        lastYield = now;
+    });
+
+    double worstGapSeconds = 0;
+    for (auto _ : state) {
+        lastYield = Steady::now();
+        longestGap = {};
+        game.cmdStart_Click();
+        longestGap = std::max(longestGap, Steady::now() - *lastYield);
+        worstGapSeconds = std::max(worstGapSeconds, std::chrono::duration<double>(longestGap).count());
+    }
+    window.screen().setYieldHook({});
+    state.counters["longest_gap_ms"] = worstGapSeconds * kMillisecondsPerSecond;
+    state.counters["gaps_over_16ms"] = static_cast<double>(slowGaps);
+    state.counters["spins"] = game.state().SpinCount;
+}
+BENCHMARK(dayOfQuickSpins)->Unit(benchmark::kMillisecond)->Iterations(10);
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    // The table pictures are read from the program's folder; a box about a
+    // missing one is answered at once rather than waiting for a person.
+    QDir::setCurrent(QStringLiteral(QUELTA_BENCH_PICTURES_DIR));
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    answerer.start(kModalCheckMs);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
