@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -22,6 +23,7 @@ namespace {
 constexpr std::string_view kSeparator = "-";
 // A burst stops one click past the limit, so the limit box shows.
 constexpr int kClicksPastTheLimit = 1;
+constexpr std::string_view kQuickSpinYield = "yield of a quick spin";
 
 struct Weighted {
     int weight;
@@ -49,7 +51,11 @@ RandomPlayer::RandomPlayer(FrmQuelta& window, std::uint64_t seed, Limits limits)
         // Exit ends the process; its own test runs in a child process.
         if (isLeaf(i, tree) && tree[i].item != MenuItem::mnuExit)
             leafItems_.push_back(tree[i].item);
-    window_.screen().setYieldHook([this] { maybeNest(limits_.chancePerYield, "yield"); });
+    window_.screen().setYieldHook([this] {
+        // Quick spins yield by the hundred; the rarer moments get a better chance.
+        const std::string moment = runningOperation();
+        maybeNest(moment == kQuickSpinYield ? limits_.chancePerYield : limits_.chancePerRareYield, moment);
+    });
     qApp->installEventFilter(this);
 }
 
@@ -111,6 +117,13 @@ RandomPlayer::Action RandomPlayer::pick() {
     const int buttonRoll = std::uniform_int_distribution<int>(0, 9)(random_);
     action.button = kButtons[buttonRoll < 6 ? 0 : (buttonRoll < 8 ? 1 : 2)];
     action.item = leafItems_[std::uniform_int_distribution<std::size_t>(0, leafItems_.size() - 1)(random_)];
+    // Runs of several spins force quick spin; without a push towards single
+    // normal spins the sweep would hardly ever be interrupted.
+    static constexpr std::array<MenuItem, 3> kSingleSpinItems{MenuItem::mnuNormalSpin, MenuItem::mnuOneSpins,
+                                                              MenuItem::mnuNormalSpin};
+    if (std::uniform_int_distribution<int>(0, 3)(random_) == 0)
+        action.item =
+            kSingleSpinItems[std::uniform_int_distribution<std::size_t>(0, kSingleSpinItems.size() - 1)(random_)];
     return action;
 }
 
@@ -119,11 +132,25 @@ void RandomPlayer::playOne() {
     perform(pick());
 }
 
-void RandomPlayer::maybeNest(double p, const char* where) {
+// What a yield interrupts, told from what the player can see: the heading
+// during a re-initialisation, the menu's selections otherwise.
+std::string RandomPlayer::runningOperation() const {
+    const auto* heading = window_.table()->findChild<QLabel*>(QStringLiteral("lblResultsHeading"));
+    if (heading != nullptr && heading->text() == QStringLiteral("Initialising Wheel"))
+        return "yield in a re-initialisation";
+    if (window_.game().checked(MenuItem::mnuRemoveChips))
+        return "yield of a spin or the pause with Remove Chips";
+    if (window_.game().checked(MenuItem::mnuNormalSpin))
+        return "yield of a normal spin's sweep";
+    return std::string(kQuickSpinYield);
+}
+
+void RandomPlayer::maybeNest(double p, const std::string& where) {
     if (depth_ == 0 || depth_ > limits_.maxDepth || nestedLeft_ <= 0 || !chance(p))
         return;
     --nestedLeft_;
     ++nestedPlayed_;
+    ++nestedByMoment_[where];
     log_.push_back(std::string(static_cast<std::size_t>(depth_) * 2, ' ') + "(at a " + where + ")");
     perform(pick());
 }
@@ -200,7 +227,7 @@ void RandomPlayer::closeModalSoon(QObject* dialog) {
             return;
         log_.push_back(std::string(static_cast<std::size_t>(depth_) * 2, ' ') + "(box \"" +
                        box->windowTitle().toStdString() + "\")");
-        maybeNest(limits_.chanceInModal, "modal box");
+        maybeNest(limits_.chanceInModal, "modal box \"" + box->windowTitle().toStdString() + "\"");
         if (!box.isNull())
             box->accept();
     });

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -25,9 +26,10 @@ class FrmQuelta;
 class RandomPlayer : public QObject {
 public:
     struct Limits {
-        int maxDepth = 2;          // levels of actions inside actions
-        int nestedPerTopLevel = 4; // actions fired inside one top-level action
-        double chancePerYield = 0.02;
+        int maxDepth = 2;                 // levels of actions inside actions
+        int nestedPerTopLevel = 4;        // actions fired inside one top-level action
+        double chancePerYield = 0.02;     // at a yield of a quick spin
+        double chancePerRareYield = 0.15; // in a sweep, a pause, a re-initialisation
         double chanceInModal = 0.5;
     };
 
@@ -43,6 +45,8 @@ public:
     const std::vector<std::string>& log() const { return log_; }
     long long actionsPlayed() const { return played_; }
     long long nestedPlayed() const { return nestedPlayed_; }
+    // Nested actions by what was running when they fired, for the record.
+    const std::map<std::string, long long>& nestedByMoment() const { return nestedByMoment_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,7 +75,8 @@ private:
 
     Action pick();
     void perform(const Action& action);
-    void maybeNest(double chance, const char* where);
+    void maybeNest(double chance, const std::string& where);
+    std::string runningOperation() const;
     void clickSpot(int slot, int button);
     void clickButton(const char* objectName);
     void closeModalSoon(QObject* dialog);
@@ -87,4 +92,5 @@ private:
     int nestedLeft_ = 0;
     long long played_ = 0;
     long long nestedPlayed_ = 0;
+    std::map<std::string, long long> nestedByMoment_;
 };

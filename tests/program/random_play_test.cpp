@@ -90,6 +90,8 @@ TEST(RandomPlay, noMoneyIsLostAndTheTableStaysConsistentWhateverThePlayerClicks)
     }
     std::cout << player.actionsPlayed() << " actions (" << player.nestedPlayed() << " inside running operations), "
               << ledger.settledSpins() << " settled spins\n";
+    for (const auto& [moment, count] : player.nestedByMoment())
+        std::cout << "  " << count << " at a " << moment << '\n';
     // A game in which nothing was ever settled would prove nothing about money.
     EXPECT_GT(ledger.settledSpins(), 0);
     EXPECT_GT(player.nestedPlayed(), 0);
