@@ -11,6 +11,7 @@
 
 namespace {
 constexpr int kLinePixels = 1;
+constexpr int kButtonMarginPixels = 6;
 
 QWidget* createLabel(const ControlRow& row, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -27,6 +28,13 @@ QWidget* createButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(toQString(row.caption), parent);
     button->setFont(designFont(row.font));
     button->setAutoDefault(false);
+    // Buttons of the design break a caption that is too wide onto a second
+    // line rather than cutting it off.
+    const QString caption = button->text();
+    const int room = toQRect(row.rect).width() - kButtonMarginPixels;
+    const qsizetype space = caption.lastIndexOf(QLatin1Char(' '));
+    if (space > 0 && button->fontMetrics().horizontalAdvance(caption) > room)
+        button->setText(caption.left(space) + QLatin1Char('\n') + caption.mid(space + 1));
     return button;
 }
 
@@ -94,6 +102,13 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     QRect rect = toQRect(row.rect);
     if (row.kind == ControlKind::Line)
         rect.setSize({std::max(rect.width(), kLinePixels), std::max(rect.height(), kLinePixels)});
+    // A left-aligned transparent caption draws nothing beyond its text, so
+    // it may run on to the right where the substitute font is a few pixels
+    // wider than the design font; cutting its last letter would look broken.
+    if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && row.kind == ControlKind::Label &&
+                                                     row.style == LabelStyle::Transparent &&
+                                                     row.align == TextAlign::Left && !row.wordWrap)
+        rect.setWidth(std::max(rect.width(), label->fontMetrics().horizontalAdvance(label->text()) + kLinePixels));
     widget->setGeometry(rect);
     if (!row.toolTip.empty())
         widget->setToolTip(toQString(row.toolTip));

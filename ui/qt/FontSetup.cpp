@@ -29,5 +29,7 @@ QFont designFont(const FontSpec& spec) {
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
+    // Whole-pixel glyph advances, as the design's captions were measured with.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
