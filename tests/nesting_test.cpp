@@ -73,6 +73,8 @@ TEST(RunNesting, reinitialisingDuringARunRestartsTheCountAndKeepsTheRestOutOfThe
     const std::vector<Case> cases = {
         {"Reset", [](QueltaGame& g) { g.cmdReset_Click(); }},
         {"unit change", [](QueltaGame& g) { g.mnuFiveDollar_Click(); }},
+        // 17.5/37 still draws 17 on the 38 pockets of the American wheel
+        {"wheel change", [](QueltaGame& g) { g.mnuAmerican_Click(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -216,3 +216,20 @@ TEST(SpinWheel, doesNotCountTheSpinOrTouchFreshWheel) {
     EXPECT_EQ(t.game.state().SpinCount, 0);
     EXPECT_TRUE(t.game.state().FreshWheel);
 }
+
+TEST(AnimateWheel, showsTheDoubleZeroStepWhileAmericanIsCheckedEvenOnAEuropeanDraw) {
+    LoadedTable t;
+    t.game.mnuAmerican_Click();
+    t.game.mnuNormalSpin_Click();
+    // One draw at 0.9999: 37 (00) on the American wheel, 36 on the European.
+    t.random.script({0.0, 0.0, 0.9999});
+    t.screen.recordLog = true;
+    // Switching back re-initialises while both wheels are checked.
+    t.game.mnuEuropean_Click();
+
+    const auto shown = t.numberCaptions();
+    ASSERT_EQ(shown.size(), 39u) << "a 38-step sweep and the number";
+    EXPECT_EQ(shown[20], "00");
+    EXPECT_EQ(shown.back(), "36") << "the draw itself is European";
+    EXPECT_EQ(t.game.state().WinningNumber, 36);
+}
