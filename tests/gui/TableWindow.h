@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

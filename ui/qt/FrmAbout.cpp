@@ -23,3 +23,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     centreOnScreen(this);
 }
+
+void FrmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnScreen(this);
+}
