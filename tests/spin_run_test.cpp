@@ -158,20 +158,3 @@ TEST(SpinCountMenus, oneSpinFreesNormalSpinOnlyFromQuickSpin) {
         EXPECT_EQ(t.game.enabled(M::mnuNormalSpin), cases[i].normalEnabled);
     }
 }
-
-TEST(SpinModeMenus, quickAndNormalSwapTheirFlags) {
-    Table t;
-    t.game.mnuNormalSpin_Click();
-    EXPECT_FALSE(t.game.checked(M::mnuQuickSpin));
-    EXPECT_TRUE(t.game.enabled(M::mnuQuickSpin));
-    EXPECT_TRUE(t.game.checked(M::mnuNormalSpin));
-    EXPECT_FALSE(t.game.enabled(M::mnuNormalSpin));
-    EXPECT_TRUE(t.game.checked(M::mnuOneSpins));
-    EXPECT_FALSE(t.game.enabled(M::mnuOneSpins));
-
-    t.game.mnuQuickSpin_Click();
-    EXPECT_TRUE(t.game.checked(M::mnuQuickSpin));
-    EXPECT_FALSE(t.game.enabled(M::mnuQuickSpin));
-    EXPECT_FALSE(t.game.checked(M::mnuNormalSpin));
-    EXPECT_TRUE(t.game.enabled(M::mnuNormalSpin));
-}

@@ -209,14 +209,6 @@ TEST(SpinWheel, showsTheAmountBetAfterEverySpinEvenIfUnchanged) {
     EXPECT_EQ(label.money, bet);
 }
 
-TEST(SpinWheel, doesNotCountTheSpinOrTouchFreshWheel) {
-    LoadedTable t;
-    t.random.script({0.99, 0.99, 0.1, 0.2, 0.3});
-    t.game.SpinWheel();
-    EXPECT_EQ(t.game.state().SpinCount, 0);
-    EXPECT_TRUE(t.game.state().FreshWheel);
-}
-
 TEST(AnimateWheel, showsTheDoubleZeroStepWhileAmericanIsCheckedEvenOnAEuropeanDraw) {
     LoadedTable t;
     t.game.mnuAmerican_Click();
