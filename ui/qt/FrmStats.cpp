@@ -9,6 +9,7 @@
 #include "ui/qt/ControlFactory.h"
 #include "ui/qt/ControlLook.h"
 #include "ui/qt/FontSetup.h"
+#include "ui/qt/WindowPlacement.h"
 
 FrmStats::FrmStats(QueltaGame& game) : QWidget(nullptr), game_(game) {
     const WindowSpec& spec = statsWindowSpec();
@@ -93,6 +94,12 @@ void FrmStats::closeEvent(QCloseEvent* event) {
 
 void FrmStats::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Loaded hidden, the window had no frame yet when it was centred; centre
+    // it once more, frame and all, the first time it appears.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        centreOnScreen(this);
+    }
     refresh();
 }
 

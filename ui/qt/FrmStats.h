@@ -50,5 +50,6 @@ private:
     ResultHistory history_;
     NumberHitCounts hits_{};
     bool dirty_ = false;
+    bool shownBefore_ = false;
     long long cellsPainted_ = 0;
 };
