@@ -1,0 +1,21 @@
+# `cmake --install` puts the program on the path and its picture and help
+# files in one data folder. The program reads those files by bare name from
+# the folder it runs in, so the desktop entry starts it there.
+include(GNUInstallDirs)
+
+set(QUELTA_INSTALLED_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/quelta)
+set(QUELTA_INSTALLED_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR}/quelta)
+
+install(TARGETS quelta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES
+  ${QUELTA_APP_DIR}/euroback.dib
+  ${QUELTA_APP_DIR}/amerback.dib
+  ${QUELTA_APP_DIR}/chip.dib
+  ${QUELTA_APP_DIR}/wheel2.dib
+  ${QUELTA_APP_DIR}/Vuzivadi.hlp
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/quelta)
+install(FILES ${CMAKE_BINARY_DIR}/assets/pictures/quelta.png
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+
+configure_file(${CMAKE_SOURCE_DIR}/assets/quelta.desktop.in ${CMAKE_BINARY_DIR}/quelta.desktop @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/quelta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
