@@ -3,9 +3,9 @@
 #include <array>
 
 namespace {
-constexpr FontSpec kBoxFont{fonts::msSansSerif, 8.25, true, false};
+constexpr FontDesign kBoxFont{fonts::msSansSerif, 8.25, true, false};
 
-constexpr WindowSpec kWindow{"frmAbout", "About Quelta", 6375, 3705, {128, 255, 128}, kBoxFont, {}};
+constexpr WindowDesign kWindow{"frmAbout", "About Quelta", 6375, 3705, {128, 255, 128}, kBoxFont, {}};
 
 constexpr std::array kControls = {
     label("Label6", "Quelta Roulette\nTry out your betting systems.\nFor entertainment only.", {1080, 1080, 2535, 735},
@@ -17,6 +17,6 @@ constexpr std::array kControls = {
 };
 } // namespace
 
-const WindowSpec& aboutBoxSpec() { return kWindow; }
+const WindowDesign& aboutBoxDesign() { return kWindow; }
 
 std::span<const ControlRow> aboutBoxControls() { return kControls; }

@@ -5,5 +5,5 @@
 #include "ui/ControlStyle.h"
 
 // frmAbout: the window and its four controls.
-const WindowSpec& aboutBoxSpec();
+const WindowDesign& aboutBoxDesign();
 std::span<const ControlRow> aboutBoxControls();

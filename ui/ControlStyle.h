@@ -30,7 +30,7 @@ enum class TextAlign : std::uint8_t { Left, Centre };
 
 // A design font; the family is the design name, mapped to an installed
 // metric-compatible font once at start-up.
-struct FontSpec {
+struct FontDesign {
     std::string_view family;
     double points = 0;
     bool bold = false;
@@ -52,7 +52,7 @@ struct ControlRow {
     ControlKind kind = ControlKind::Label;
     std::string_view caption; // design caption; "&" marks the access key
     TwipRect rect;
-    FontSpec font;
+    FontDesign font;
     LabelStyle style = LabelStyle::Transparent;
     TextAlign align = TextAlign::Centre;
     bool wordWrap = false;
@@ -98,7 +98,7 @@ private:
 };
 
 constexpr ControlRow makeControl(ControlKind kind, std::string_view name, std::string_view caption, TwipRect rect,
-                                 FontSpec font) {
+                                 FontDesign font) {
     ControlRow row;
     row.name = name;
     row.kind = kind;
@@ -107,10 +107,10 @@ constexpr ControlRow makeControl(ControlKind kind, std::string_view name, std::s
     row.font = font;
     return row;
 }
-constexpr ControlRow label(std::string_view name, std::string_view caption, TwipRect rect, FontSpec font) {
+constexpr ControlRow label(std::string_view name, std::string_view caption, TwipRect rect, FontDesign font) {
     return makeControl(ControlKind::Label, name, caption, rect, font);
 }
-constexpr ControlRow button(std::string_view name, std::string_view caption, TwipRect rect, FontSpec font) {
+constexpr ControlRow button(std::string_view name, std::string_view caption, TwipRect rect, FontDesign font) {
     return makeControl(ControlKind::Button, name, caption, rect, font);
 }
 constexpr ControlRow image(std::string_view name, TwipRect rect) {
@@ -124,12 +124,12 @@ constexpr ControlRow line(std::string_view name, TwipRect rect) {
 }
 
 // A window's own properties.
-struct WindowSpec {
+struct WindowDesign {
     std::string_view name;
     std::string_view caption;
     int clientWidth = 0; // twips
     int clientHeight = 0;
     Rgb background;
-    FontSpec font;
+    FontDesign font;
     std::string_view icon; // built-in picture, empty for none
 };

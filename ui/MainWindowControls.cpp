@@ -7,9 +7,9 @@ using S = LabelStyle;
 
 constexpr Rgb kResultCellDesignBack{192, 255, 192};
 
-constexpr FontSpec tnr(double points) { return {fonts::timesNewRoman, points, true, false}; }
-constexpr FontSpec kDefaultFont{fonts::timesNewRoman, 8.25, false, false};
-constexpr FontSpec kSmallButtonFont{fonts::arial, 6.75, true, false};
+constexpr FontDesign tnr(double points) { return {fonts::timesNewRoman, points, true, false}; }
+constexpr FontDesign kDefaultFont{fonts::timesNewRoman, 8.25, false, false};
+constexpr FontDesign kSmallButtonFont{fonts::arial, 6.75, true, false};
 
 constexpr ControlRow resultCell(std::string_view name, int n) {
     return label(name, kBlankCaption, {4680 + 300 * (n - 1), 5640, 285, 255}, tnr(9.75))
@@ -19,7 +19,7 @@ constexpr ControlRow resultCell(std::string_view name, int n) {
         .addressed(ctl::lblRes(n));
 }
 
-constexpr WindowSpec kWindow{"frmQuelta", "Quelta", 9840, 5985, colours::white, kDefaultFont, ":/pictures/quelta.png"};
+constexpr WindowDesign kWindow{"frmQuelta", "Quelta", 9840, 5985, colours::white, kDefaultFont, ":/pictures/quelta.png"};
 
 // Bottom of the stack first: imgChip below lblChip, lblBehindRes1 below the
 // result cells.
@@ -73,6 +73,6 @@ constexpr std::array kControls = {
 };
 } // namespace
 
-const WindowSpec& mainWindowSpec() { return kWindow; }
+const WindowDesign& mainWindowDesign() { return kWindow; }
 
 std::span<const ControlRow> mainWindowControls() { return kControls; }

@@ -3,13 +3,13 @@
 #include <array>
 
 namespace {
-constexpr FontSpec kRegular{fonts::msSansSerif, 8.25, false, false};
-constexpr FontSpec kBold{fonts::msSansSerif, 9.75, true, false};
+constexpr FontDesign kRegular{fonts::msSansSerif, 8.25, false, false};
+constexpr FontDesign kBold{fonts::msSansSerif, 9.75, true, false};
 
 // The design gives the outer size; the client area takes the whole of it so
 // that the buttons and lines near the bottom edge stay on screen whatever
 // the window manager's frame.
-constexpr WindowSpec kWindow{"frmStats",
+constexpr WindowDesign kWindow{"frmStats",
                              "Results shown for the last 400 Spins only.",
                              11790,
                              6420,
@@ -37,6 +37,6 @@ constexpr std::array kControls = {
 };
 } // namespace
 
-const WindowSpec& statsWindowSpec() { return kWindow; }
+const WindowDesign& statsWindowDesign() { return kWindow; }
 
 std::span<const ControlRow> statsWindowControls() { return kControls; }

@@ -6,7 +6,7 @@
 
 // frmStats: the window, its fixed controls and the 20 x 20 grid of history
 // entries lblStats(0) to lblStats(399).
-const WindowSpec& statsWindowSpec();
+const WindowDesign& statsWindowDesign();
 std::span<const ControlRow> statsWindowControls();
 
 inline constexpr int kStatsCellCount = 400;
@@ -20,7 +20,7 @@ constexpr TwipRect statsCellRect(int i) {
 }
 
 namespace statsCell {
-inline constexpr FontSpec font{fonts::msSansSerif, 9.75, true, false};
+inline constexpr FontDesign font{fonts::msSansSerif, 9.75, true, false};
 inline constexpr Rgb text = colours::yellow;
 inline constexpr Rgb emptyBack = colours::white;
 } // namespace statsCell

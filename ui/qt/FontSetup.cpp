@@ -24,11 +24,11 @@ void installFontSubstitutions() {
         QFont::insertSubstitution(toQString(s.design), QString::fromLatin1(s.installed));
 }
 
-QFont designFont(const FontSpec& spec) {
-    QFont font(toQString(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+QFont designFont(const FontDesign& design) {
+    QFont font(toQString(design.family));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    font.setUnderline(design.underline);
     // Whole-pixel glyph advances, as the design's captions were measured with.
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;

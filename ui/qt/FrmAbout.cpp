@@ -9,14 +9,14 @@
 #include "ui/qt/WindowPlacement.h"
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
-    const WindowSpec& spec = aboutBoxSpec();
-    setObjectName(toQString(spec.name));
-    setWindowTitle(toQString(spec.caption));
+    const WindowDesign& design = aboutBoxDesign();
+    setObjectName(toQString(design.name));
+    setWindowTitle(toQString(design.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFont(designFont(spec.font));
+    setFont(designFont(design.font));
     setAutoFillBackground(true);
-    setWidgetBackColour(this, spec.background);
-    setFixedSize(toQRect({0, 0, spec.clientWidth, spec.clientHeight}).size());
+    setWidgetBackColour(this, design.background);
+    setFixedSize(toQRect({0, 0, design.clientWidth, design.clientHeight}).size());
     for (const ControlRow& row : aboutBoxControls())
         createControl(row, this);
     auto* close = findChild<QPushButton*>(QStringLiteral("cmdClose"));

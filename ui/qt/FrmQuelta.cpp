@@ -34,18 +34,18 @@ FrmQuelta::FrmQuelta(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource>
     : clock_(clock ? std::move(clock) : std::make_unique<SystemClock>()),
       random_(random ? std::move(random) : std::make_unique<RandomGenerator>()),
       screen_(std::make_unique<QtScreen>(*this)), game_(std::make_unique<QueltaGame>(*screen_, *clock_, *random_)) {
-    const WindowSpec& spec = mainWindowSpec();
-    setObjectName(toQString(spec.name));
-    setWindowTitle(toQString(spec.caption));
-    setWindowIcon(QIcon(toQString(spec.icon)));
-    setFont(designFont(spec.font));
+    const WindowDesign& design = mainWindowDesign();
+    setObjectName(toQString(design.name));
+    setWindowTitle(toQString(design.caption));
+    setWindowIcon(QIcon(toQString(design.icon)));
+    setFont(designFont(design.font));
 
     table_ = new TableSurface(this);
     table_->setObjectName(QStringLiteral("client"));
     QPalette palette = table_->palette();
-    palette.setColor(QPalette::Window, QColor(spec.background.red, spec.background.green, spec.background.blue));
+    palette.setColor(QPalette::Window, QColor(design.background.red, design.background.green, design.background.blue));
     table_->setPalette(palette);
-    table_->setFixedSize(toQRect({0, 0, spec.clientWidth, spec.clientHeight}).size());
+    table_->setFixedSize(toQRect({0, 0, design.clientWidth, design.clientHeight}).size());
     setCentralWidget(table_);
 
     buildControls();

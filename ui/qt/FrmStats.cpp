@@ -12,14 +12,14 @@
 #include "ui/qt/WindowPlacement.h"
 
 FrmStats::FrmStats(QueltaGame& game) : QWidget(nullptr), game_(game) {
-    const WindowSpec& spec = statsWindowSpec();
-    setObjectName(toQString(spec.name));
-    setWindowTitle(toQString(spec.caption));
-    setWindowIcon(QIcon(toQString(spec.icon)));
-    setFont(designFont(spec.font));
+    const WindowDesign& design = statsWindowDesign();
+    setObjectName(toQString(design.name));
+    setWindowTitle(toQString(design.caption));
+    setWindowIcon(QIcon(toQString(design.icon)));
+    setFont(designFont(design.font));
     setAutoFillBackground(true);
-    setWidgetBackColour(this, spec.background);
-    setFixedSize(toQRect({0, 0, spec.clientWidth, spec.clientHeight}).size());
+    setWidgetBackColour(this, design.background);
+    setFixedSize(toQRect({0, 0, design.clientWidth, design.clientHeight}).size());
 
     for (const ControlRow& row : statsWindowControls()) {
         QWidget* widget = createControl(row, this);
