@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "bench/SilentScreen.h"
 #include "game/QueltaGame.h"
 #include "game/RandomGenerator.h"
 #include "layout/BetSpotCatalogue.h"
@@ -10,37 +11,6 @@
 // that stands still, so only drawing, settling and recording are measured.
 
 namespace {
-
-class SilentScreen final : public Screen {
-public:
-    void setCaption(ControlRef, std::string_view) override {}
-    void setMoneyCaption(ControlRef, Money) override {}
-    void setTextColour(ControlRef, Rgb) override {}
-    void setBackColour(ControlRef, Rgb) override {}
-    void setVisible(ControlRef, bool) override {}
-    void setEnabled(ControlRef, bool) override {}
-    void repaintNow(ControlRef) override {}
-    void setMenuChecked(MenuItem, bool) override {}
-    void setMenuEnabled(MenuItem, bool) override {}
-    void showHistory(const ResultHistory&, const NumberHitCounts&) override {}
-    void loadStats() override {}
-    void showStats() override {}
-    void minimiseStats() override {}
-    void restoreStats() override {}
-    void unloadStats() override {}
-    bool statsMinimised() const override { return false; }
-    void showAboutSplash() override {}
-    void closeAboutSplash() override {}
-    void showAboutModal() override {}
-    void removeBackground() override {}
-    bool loadBackground(std::string_view) override { return true; }
-    bool loadImage(ControlRef, std::string_view) override { return true; }
-    void openHelp(std::string_view) override {}
-    void centreMainWindow() override {}
-    void messageBox(std::string_view, std::string_view, MessageIcon) override {}
-    void yieldEvents() override {}
-    [[noreturn]] void endProcess() override { std::abort(); }
-};
 
 // Runs while the table loads, so start-up's sweep ends; stands still after.
 class StoppableClock final : public Clock {
