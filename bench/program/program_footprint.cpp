@@ -10,6 +10,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen program_footprint
 #include <QApplication>
+#include <QDir>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -82,6 +83,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     installFontSubstitutions();
+    // The table reads its pictures from the folder it runs in; measured from
+    // anywhere else it would stop at a missing-picture box.
+    QDir::setCurrent(QStringLiteral(QUELTA_BENCH_PICTURES_DIR));
 
     FrmQuelta window(std::make_unique<SteppingClock>(kSecondPerReading), std::make_unique<RandomGenerator>(kSeed));
     window.start();
