@@ -1,6 +1,6 @@
 // quelta_screenshot [pictures-folder [output-folder]]
 // Runs the table window unattended and saves window-at-rest.png,
-// window-with-chips.png and stats-window.png. Message boxes (a missing
+// window-with-chips.png, stats-window.png and american-with-chips.png. Message boxes (a missing
 // picture file) are answered at once so the run never waits for a person.
 #include <QApplication>
 #include <QDir>
@@ -29,6 +29,15 @@ constexpr int kLeftButton = 1;
 constexpr std::array kBetSlots = {
     10, 20, 33, 47, 60, 75, 90, 104, 120, 133, slot::lblRed, slot::lblFirstDoz, slot::lblSecondColumn, slot::lblOdd};
 constexpr int kChipsPerSpot = 3;
+// On the American wheel, the zero area's own spots as well.
+constexpr std::array kAmericanBetSlots = {slot::lblZeroA, slot::lblDoubleZero, slot::lblZeroDoubleZeroTwo, 12, 50,
+                                          slot::lblBlack, slot::lblThirdDoz,   slot::lblThirdColumn};
+
+void placeChips(QueltaGame& game, auto slots) {
+    for (int slot : slots)
+        for (int chip = 0; chip < kChipsPerSpot; ++chip)
+            game.BetSpotMouseUp(slot, kLeftButton);
+}
 
 bool save(QWidget* window, const QString& path) {
     const bool ok = window->grab().save(path);
@@ -58,9 +67,7 @@ int main(int argc, char* argv[]) {
     bool ok = save(&window, output + QStringLiteral("/window-at-rest.png"));
 
     QueltaGame& game = window.game();
-    for (int slot : kBetSlots)
-        for (int chip = 0; chip < kChipsPerSpot; ++chip)
-            game.BetSpotMouseUp(slot, kLeftButton);
+    placeChips(game, kBetSlots);
     game.menuClicked(MenuItem::mnuNumHits);
     game.menuClicked(MenuItem::mnuFiftySpins);
     game.cmdStart_Click();
@@ -73,5 +80,12 @@ int main(int argc, char* argv[]) {
         ok = save(stats, output + QStringLiteral("/stats-window.png")) && ok;
     else
         ok = false;
+
+    game.menuClicked(MenuItem::mnuLastResults); // close it again
+    game.menuClicked(MenuItem::mnuAmerican);
+    placeChips(game, kAmericanBetSlots);
+    game.cmdStart_Click();
+    QApplication::processEvents();
+    ok = save(&window, output + QStringLiteral("/american-with-chips.png")) && ok;
     return ok ? 0 : 1;
 }
