@@ -5,18 +5,13 @@
 
 #include "game/QueltaGame.h"
 #include "layout/BetSpotCatalogue.h"
-#include "tests/FakeScreen.h"
+#include "tests/FakeTable.h"
 
 // A started table whose spins land where the test says: SpinWheel draws two
 // fractions for the number of draws, then one per draw; {0, 0, r} gives a
 // single draw whose pocket is r times the wheel's pocket count.
-struct ResultsTable {
+struct ResultsTable : FakeTable {
     static constexpr int kLeftButton = 1;
-
-    FakeClock clock;
-    FakeScreen screen{&clock};
-    ScriptedRandom random;
-    QueltaGame game{screen, clock, random};
 
     explicit ResultsTable(PocketCode startUpNumber = 0) {
         random.script({fractionFor(startUpNumber, Wheel::European)});

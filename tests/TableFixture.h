@@ -5,21 +5,16 @@
 
 #include "game/QueltaGame.h"
 #include "layout/BetSpotCatalogue.h"
-#include "tests/FakeScreen.h"
+#include "tests/FakeTable.h"
 
 // A table wired to the recording fakes, with the shorthand the layout tests
 // share: clicks by control name, and the stake and chip display of a spot.
 // The menus start in their design state (American wheel, no unit checked,
 // so chips are worth $1, minimums on); startUp() runs the real start-up.
-struct Table {
+struct Table : FakeTable {
     static constexpr int kLeft = 1;
     static constexpr int kRight = 2;
     static constexpr int kMiddle = 4;
-
-    FakeClock clock;
-    FakeScreen screen{&clock};
-    ScriptedRandom random;
-    QueltaGame game{screen, clock, random};
 
     void startUp() { game.Form_Load(); }
 

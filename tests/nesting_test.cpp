@@ -6,7 +6,7 @@
 
 #include "game/QueltaGame.h"
 #include "layout/BetSpotCatalogue.h"
-#include "tests/FakeScreen.h"
+#include "tests/FakeTable.h"
 
 // User actions handled at the yields of a running run, as the event loop
 // handles them on the table.
@@ -19,12 +19,8 @@ constexpr double kAlwaysSeventeen = 17.5 / 37;
 // the draw (before settlement) and after recording.
 constexpr int kYieldsPerQuickSpin = 2;
 
-struct Table {
-    FakeClock clock;
-    FakeScreen screen{&clock, 0.01};
-    ScriptedRandom random{{kAlwaysSeventeen}};
-    QueltaGame game{screen, clock, random};
-    Table() {
+struct Table : FakeTable {
+    Table() : FakeTable({kAlwaysSeventeen}) {
         game.Form_Load();
         game.mnuTenSpins_Click();
     }

@@ -5,16 +5,12 @@
 
 #include "game/QueltaGame.h"
 #include "layout/BetSpotCatalogue.h"
-#include "tests/FakeScreen.h"
+#include "tests/FakeTable.h"
 
 namespace {
 
-struct Table {
-    FakeClock clock;
-    FakeScreen screen{&clock, 0.01};
-    ScriptedRandom random{{0.3}};
-    QueltaGame game{screen, clock, random};
-    Table() { game.Form_Load(); }
+struct Table : FakeTable {
+    Table() : FakeTable({0.3}) { game.Form_Load(); }
 
     // Some play to undo: hits shown, chips on the layout, a ten-spin run.
     void play() {

@@ -5,18 +5,14 @@
 #include <vector>
 
 #include "game/QueltaGame.h"
-#include "tests/FakeScreen.h"
+#include "tests/FakeTable.h"
 
 namespace {
 
 using M = MenuItem;
 
-struct Table {
-    FakeClock clock;
-    FakeScreen screen{&clock, 0.01};
-    ScriptedRandom random{{0.3}};
-    QueltaGame game{screen, clock, random};
-    Table() { game.Form_Load(); }
+struct Table : FakeTable {
+    Table() : FakeTable({0.3}) { game.Form_Load(); }
 
     int numberCaptions() const {
         int n = 0;

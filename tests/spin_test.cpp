@@ -6,7 +6,7 @@
 
 #include "game/QueltaGame.h"
 #include "layout/BetSpotCatalogue.h"
-#include "tests/FakeScreen.h"
+#include "tests/FakeTable.h"
 
 namespace {
 
@@ -15,11 +15,8 @@ constexpr double kSecondsPerYield = 0.001;
 // A table whose clock moves a millisecond per yield. Before its load handler
 // runs, the menus hold their design check marks: the American wheel and
 // normal spin.
-struct Table {
-    FakeClock clock;
-    FakeScreen screen{&clock, kSecondsPerYield};
-    ScriptedRandom random;
-    QueltaGame game{screen, clock, random};
+struct Table : FakeTable {
+    Table() : FakeTable({0.0}, kSecondsPerYield) {}
 
     // The captions lblWinningNumber went through, in order.
     std::vector<std::string> numberCaptions() const {

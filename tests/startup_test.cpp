@@ -4,18 +4,15 @@
 #include <vector>
 
 #include "game/QueltaGame.h"
-#include "tests/FakeScreen.h"
+#include "tests/FakeTable.h"
 
 namespace {
 
 constexpr double kSecondsPerYield = 0.001;
 
-struct Table {
-    FakeClock clock;
-    FakeScreen screen{&clock, kSecondsPerYield};
-    // 0.9999 would be the double zero on the American wheel of the design.
-    ScriptedRandom random{{0.9999}};
-    QueltaGame game{screen, clock, random};
+// 0.9999 would be the double zero on the American wheel of the design.
+struct Table : FakeTable {
+    Table() : FakeTable({0.9999}, kSecondsPerYield) {}
 };
 
 } // namespace
