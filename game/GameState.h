@@ -5,6 +5,7 @@
 
 #include "game/Money.h"
 #include "game/Pocket.h"
+#include "game/SessionLedger.h"
 #include "layout/BetSpotCatalogue.h"
 #include "results/ResultHistory.h"
 #include "ui/MenuItem.h"
@@ -41,6 +42,7 @@ struct GameState {
 
     std::array<MenuFlag, kMenuItemCount> menus = designMenuFlags();
     StatsWindowModel stats;
+    SessionLedger ledger;
 
     const MenuFlag& flag(MenuItem item) const { return menus[static_cast<std::size_t>(item)]; }
     bool checked(MenuItem item) const { return flag(item).checked; }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "game/Money.h"
+#include "game/Pocket.h"
+#include "layout/BetSpotCatalogue.h"
+#include "layout/BettingUnit.h"
+
+struct GameState;
+
+// How the stakes of the whole layout grow and shrink from spin to spin. The
+// layout is multiplied by the progression's step; every spot is capped at its
+// table limit, so a doubling system stops doubling where the table says so.
+enum class Progression : std::uint8_t { Flat, Martingale, DAlembert, Fibonacci, Paroli };
+
+// The rules a session is played by. Amounts are money; the engine works in
+// whole chips of the system's unit and rounds a bankroll down to whole chips.
+struct SessionRules {
+    Money bankroll;                     // what the player sits down with; > 0
+    std::int32_t spinsPerSession = 400; // 1 to kMaxSpinsPerSession
+    std::optional<Money> stopLoss;      // stop once the bankroll is at or below this; below bankroll
+    std::optional<Money> target;        // stop once the bankroll is at or above this; above bankroll
+    Progression progression = Progression::Flat;
+};
+
+inline constexpr std::int32_t kMaxSpinsPerSession = 100'000;
+inline constexpr std::int64_t kMaxSessions = 100'000'000;
+
+// A betting system as a value: the layout as the player laid it out, the wheel
+// and unit it was laid out on, and the session rules. The analyser works on
+// this copy only and never on the game's state.
+struct BettingSystem {
+    Wheel wheel = Wheel::European;
+    BettingUnit unit = BettingUnit::OneDollar;
+    std::array<ChipCount, kSpotCount> stakes{};
+    SessionRules rules;
+};
+
+// The system on the table right now: its wheel, unit and stakes, with `rules`.
+BettingSystem snapshotOf(const GameState& state, const SessionRules& rules);
+
+// Which input a problem is about, so a window can put the message beside it.
+enum class SystemField : std::uint8_t { Layout, Bankroll, Spins, Sessions, StopLoss, Target };
+
+struct InputProblem {
+    SystemField field;
+    std::string message; // a whole sentence for the player
+};
+
+// Checks the system and a number of sessions before anything runs: an empty
+// layout, a bankroll that cannot cover the layout once, spins or sessions out
+// of range, a stop-loss not below or a target not above the bankroll.
+std::optional<InputProblem> checkSystem(const BettingSystem& system, std::int64_t sessions);

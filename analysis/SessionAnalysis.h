@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stop_token>
+#include <vector>
+
+#include "analysis/BettingSystem.h"
+
+// Which way a figure was found.
+enum class Method : std::uint8_t { Exact, MonteCarlo };
+
+// A probability or mean with its 95% confidence interval. An exact figure has
+// low == high == value.
+struct Estimate {
+    double value = 0;
+    double low = 0;
+    double high = 0;
+};
+
+// Percentiles of the bankroll, in chips, after one spin of the session (after
+// the session has ended the bankroll stays where it ended).
+struct BankrollBand {
+    double p5 = 0, p25 = 0, p50 = 0, p75 = 0, p95 = 0;
+};
+
+// One bar of a histogram of results in chips: [low, high) holds `probability`.
+struct HistogramBin {
+    double low = 0;
+    double high = 0;
+    double probability = 0;
+};
+
+enum class SessionEnd : std::uint8_t { SpinsDone, Ruin, StopLoss, Target };
+
+// What many sessions of a system come to. Bankroll figures are in chips of the
+// system's unit; chipValue turns them into money.
+struct SessionOutcome {
+    Method method = Method::Exact;
+    std::uint64_t seed = 0;    // Monte Carlo only
+    std::int64_t sessions = 0; // Monte Carlo only: sessions played
+    Money chipValue;
+    std::int64_t startChips = 0;
+    Estimate ruin, target, stopLoss, ahead; // probabilities of how sessions end
+    Estimate meanEndChips;
+    double medianEndChips = 0;
+    Estimate meanSpinsPlayed;
+    std::vector<BankrollBand> bands;        // index 0 = before the first spin
+    std::vector<HistogramBin> endHistogram; // of the end bankroll
+};
+
+// Called from worker threads with the share done, 0 to 1.
+using ProgressSink = std::function<void(double)>;
+
+// The state space (bankroll chips x progression states x spins) that the exact
+// method takes on; beyond it Monte Carlo answers.
+bool exactMethodFits(const BettingSystem& system);
+
+// The exact distribution by dynamic programming; the system must fit.
+SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop = {});
+
+// `sessions` simulated sessions from `seed`, on `threads` threads; the same
+// seed gives the same figures on any number of threads.
+SessionOutcome simulateSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed,
+                                unsigned threads, std::stop_token stop = {}, const ProgressSink& progress = {});
+
+// Exact where it fits, Monte Carlo otherwise.
+SessionOutcome analyseSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed, unsigned threads,
+                               std::stop_token stop = {}, const ProgressSink& progress = {});
