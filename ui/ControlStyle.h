@@ -62,6 +62,17 @@ struct ControlRow {
     std::optional<ControlRef> ref; // how the game addresses it, if it does
     std::string_view picture;      // built-in picture of an image control
 
+private:
+    // Defined ahead of the builders that use it: clang will not evaluate a
+    // member template in a constant expression before it has seen its body.
+    template <typename Change>
+    constexpr ControlRow with(Change change) const {
+        ControlRow copy = *this;
+        change(copy);
+        return copy;
+    }
+
+public:
     // Builders, so a table row names only what differs from the defaults.
     constexpr ControlRow styled(LabelStyle s) const {
         return with([&](ControlRow& r) { r.style = s; });
@@ -86,14 +97,6 @@ struct ControlRow {
     }
     constexpr ControlRow showing(std::string_view p) const {
         return with([&](ControlRow& r) { r.picture = p; });
-    }
-
-private:
-    template <typename Change>
-    constexpr ControlRow with(Change change) const {
-        ControlRow copy = *this;
-        change(copy);
-        return copy;
     }
 };
 

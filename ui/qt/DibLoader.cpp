@@ -21,7 +21,8 @@ constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kBitFields = 3;
 constexpr std::uint32_t kAlphaBitFields = 6;
 
-template <typename T> T readLittle(const QByteArray& bytes, int offset) {
+template <typename T>
+T readLittle(const QByteArray& bytes, int offset) {
     return qFromLittleEndian<T>(bytes.constData() + offset);
 }
 
@@ -86,7 +87,10 @@ std::optional<QImage> loadDibPicture(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    return decodeDibPicture(file.read(kMaxFileBytes + 1));
+}
+
+std::optional<QImage> decodeDibPicture(const QByteArray& bytes) {
     if (bytes.isEmpty() || bytes.size() > kMaxFileBytes)
         return std::nullopt;
     if (bytes.startsWith("BM")) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -11,3 +12,7 @@
 // truncated or absurdly large file, so a bad file can neither crash the
 // program nor cost it more than a bounded amount of memory.
 std::optional<QImage> loadDibPicture(const QString& path);
+
+// The same reader for the bytes of a file already read: every check above
+// that does not need the file system, then the decoding.
+std::optional<QImage> decodeDibPicture(const QByteArray& bytes);
