@@ -19,3 +19,10 @@ install(FILES ${CMAKE_BINARY_DIR}/assets/pictures/quelta.png
 
 configure_file(${CMAKE_SOURCE_DIR}/assets/quelta.desktop.in ${CMAKE_BINARY_DIR}/quelta.desktop @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/quelta.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# Software centres find the program through its AppStream metainfo, named
+# after its component id.
+set(QUELTA_APP_ID example.quelta_tables.quelta)
+set(QUELTA_METAINFO ${CMAKE_BINARY_DIR}/${QUELTA_APP_ID}.metainfo.xml)
+configure_file(${CMAKE_SOURCE_DIR}/assets/quelta.metainfo.xml.in ${QUELTA_METAINFO} @ONLY)
+install(FILES ${QUELTA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
