@@ -14,6 +14,14 @@ QUELTA_PACKAGES=(
     libbenchmark-dev
     fonts-liberation
     fonts-liberation2
+    # the picture reader's fuzzer
+    clang
+    libclang-rt-14-dev
+    # the Debian package and the checks of its desktop entry and metainfo
+    dpkg-dev
+    file
+    desktop-file-utils
+    appstream
 )
 
 # Installs the packages that dpkg does not report as installed. Does nothing,
