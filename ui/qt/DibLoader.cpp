@@ -14,6 +14,9 @@ namespace {
 // Far above any picture the table uses, far below anything that could hurt.
 constexpr qint64 kMaxFileBytes = 32 * 1024 * 1024;
 constexpr int kMaxSide = 4096;
+// The largest picture the sides allow at 4 bytes a pixel. A header of a few
+// bytes can claim more than that: a 16-bit PNG of 4096 x 4096 takes 128 MiB.
+constexpr int kMaxPictureMiB = kMaxSide * kMaxSide * 4 / (1024 * 1024);
 
 constexpr int kFileHeaderBytes = 14;
 constexpr int kInfoHeaderMinBytes = 12; // the oldest bitmap header
@@ -63,6 +66,9 @@ std::optional<QImage> decodeBounded(const QByteArray& bytes, const char* format)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
+    // Qt's decoders refuse to allocate a picture above this limit. It holds
+    // for every reader in the process, and the program reads no larger one.
+    QImageReader::setAllocationLimit(kMaxPictureMiB);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
