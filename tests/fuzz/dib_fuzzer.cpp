@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
