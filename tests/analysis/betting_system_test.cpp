@@ -66,8 +66,9 @@ TEST(CheckSystem, namesTheFieldOfEveryBadInput) {
         ASSERT_TRUE(problem.has_value()) << c.what;
         EXPECT_EQ(problem->field, c.field) << c.what;
         EXPECT_FALSE(problem->message.empty()) << c.what;
-        if (c.field != SystemField::Sessions)
+        if (c.field != SystemField::Sessions) {
             EXPECT_THROW(analyseExactly(system), std::invalid_argument) << c.what;
+        }
     }
 
     BettingSystem fine = redWithHundredDollars();
