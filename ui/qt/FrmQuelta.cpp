@@ -19,6 +19,7 @@
 #include "ui/qt/QtScreen.h"
 #include "ui/qt/SpotLabel.h"
 #include "ui/qt/TableSurface.h"
+#include "ui/qt/WindowPlacement.h"
 
 namespace {
 constexpr int kOutsideHitLabels = 12;
@@ -59,6 +60,15 @@ FrmQuelta::~FrmQuelta() = default;
 void FrmQuelta::start() {
     game_->Form_Load();
     show();
+}
+
+void FrmQuelta::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Start-up centred the window before it had a frame; the frame is known now.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        centreOnScreen(this);
+    }
 }
 
 void FrmQuelta::buildControls() {
