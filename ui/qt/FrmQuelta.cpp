@@ -71,6 +71,10 @@ void FrmQuelta::showEvent(QShowEvent* event) {
     }
 }
 
+// Whatever the game is doing, even deep inside a run or a sweep, the player
+// who closes the table has left it: nothing is saved, so nothing is asked.
+void FrmQuelta::closeEvent(QCloseEvent* /*event*/) { game_->mnuExit_Click(); }
+
 void FrmQuelta::buildControls() {
     for (const ControlRow& row : mainWindowControls()) {
         QWidget* widget = createControl(row, table_);

@@ -44,6 +44,8 @@ public:
 protected:
     // Centred again on first showing, frame and all.
     void showEvent(QShowEvent* event) override;
+    // A close through the window manager ends the program as Exit does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
