@@ -3,6 +3,7 @@
 #include "ui/Screen.h"
 
 void QueltaGame::InitialiseWheel() {
+    ++state_.reinitialisations;
     state_.FreshWheel = true;
     ClearLayout();
     screen_.yieldEvents();
