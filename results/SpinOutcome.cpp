@@ -24,6 +24,7 @@ void QueltaGame::SettleSpin() {
     screen_.setCaption(ctl::lblYouWon, std::to_string(returnInUnits));
 
     state_.Winnings += net;
+    state_.ledger.record({state_.TotalAmountBet, spinReturn, state_.WinningNumber});
     const bool ahead = state_.Winnings >= Money{};
     screen_.setBackColour(ctl::lblWinnings, ahead ? colours::black : colours::red);
     screen_.setTextColour(ctl::lblWinnings, ahead ? colours::white : colours::black);
@@ -36,6 +37,7 @@ void QueltaGame::SettleSpin() {
     // A spin nested in the pause stores its own winning number; this spin
     // still has its own to record once the pause is over.
     const PocketCode settled = state_.WinningNumber;
+    const std::uint32_t table = state_.reinitialisations;
     if (state_.TotalAmountBet >= kHoldStartFrom)
         screen_.setEnabled(ctl::cmdStart, false);
     pause(kRemovalPauseSeconds);
@@ -43,5 +45,6 @@ void QueltaGame::SettleSpin() {
     state_.TotalAmountBet = Money{};
     ClearStakes();
     screen_.setEnabled(ctl::cmdStart, true);
-    state_.WinningNumber = settled;
+    if (state_.reinitialisations == table)
+        state_.WinningNumber = settled;
 }
