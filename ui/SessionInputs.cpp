@@ -1,0 +1,143 @@
+#include "ui/SessionInputs.h"
+
+#include <cctype>
+
+namespace {
+constexpr std::int64_t kCentsPerDollar = 100;
+// More digits than this cannot be a count any field takes, and cannot overflow.
+constexpr std::size_t kMostDigits = 15;
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Digits with optional thousands commas; nothing for anything else.
+std::optional<std::int64_t> parseWholeNumber(std::string_view text) {
+    if (text.empty() || text.front() == ',' || text.back() == ',')
+        return std::nullopt;
+    std::int64_t value = 0;
+    std::size_t digits = 0;
+    for (char c : text) {
+        if (c == ',')
+            continue;
+        if (!std::isdigit(static_cast<unsigned char>(c)) || ++digits > kMostDigits)
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+bool startsNegative(std::string_view text) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '$')
+        text.remove_prefix(1);
+    return !text.empty() && text.front() == '-';
+}
+
+std::string fieldName(SystemField field) {
+    switch (field) {
+    case SystemField::Bankroll: return "The bankroll";
+    case SystemField::Spins: return "The spins per session";
+    case SystemField::Sessions: return "The number of sessions";
+    case SystemField::StopLoss: return "The stop-loss";
+    case SystemField::Target: return "The target";
+    case SystemField::Layout: break;
+    }
+    return "The layout";
+}
+
+std::optional<Money> readMoney(std::string_view text, SystemField field, std::vector<InputProblem>& problems) {
+    const std::string name = fieldName(field);
+    if (startsNegative(text)) {
+        problems.push_back({field, name + " cannot be negative."});
+        return std::nullopt;
+    }
+    const std::optional<Money> amount = parseMoneyText(text);
+    if (!amount) {
+        problems.push_back({field, name + " must be an amount of money such as 100 or 1,250.50, at most "
+                                          "1,000,000,000."});
+        return std::nullopt;
+    }
+    return amount;
+}
+
+std::optional<std::int64_t> readCount(std::string_view text, SystemField field, std::int64_t most,
+                                      std::vector<InputProblem>& problems) {
+    const std::string name = fieldName(field);
+    text = trimmed(text);
+    if (text.empty()) {
+        problems.push_back({field, name + " is empty: enter a whole number."});
+        return std::nullopt;
+    }
+    if (startsNegative(text)) {
+        problems.push_back({field, name + " cannot be negative."});
+        return std::nullopt;
+    }
+    const std::optional<std::int64_t> count = parseWholeNumber(text);
+    if (!count) {
+        problems.push_back({field, name + " must be a whole number such as 400."});
+        return std::nullopt;
+    }
+    if (*count < 1 || *count > most) {
+        problems.push_back({field, name + " must be between 1 and " + std::to_string(most) + "."});
+        return std::nullopt;
+    }
+    return count;
+}
+} // namespace
+
+std::optional<Money> parseMoneyText(std::string_view text) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '$')
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (point != std::string_view::npos && (fraction.empty() || fraction.size() > 2))
+        return std::nullopt;
+    std::int64_t cents = 0;
+    if (!whole.empty()) {
+        const std::optional<std::int64_t> dollars = parseWholeNumber(whole);
+        if (!dollars)
+            return std::nullopt;
+        cents = *dollars * kCentsPerDollar;
+    } else if (fraction.empty()) {
+        return std::nullopt;
+    }
+    std::int64_t fractionCents = 0;
+    for (char c : fraction) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+        fractionCents = fractionCents * 10 + (c - '0');
+    }
+    if (fraction.size() == 1)
+        fractionCents *= 10;
+    const Money amount = Money::fromCents(cents + fractionCents);
+    if (amount > kLargestFieldAmount)
+        return std::nullopt;
+    return amount;
+}
+
+SessionFieldValues readSessionFields(const SessionFieldTexts& texts) {
+    SessionFieldValues values;
+    std::vector<InputProblem>& problems = values.problems;
+    values.rules.progression = texts.progression;
+    if (trimmed(texts.bankroll).empty())
+        problems.push_back({SystemField::Bankroll, "The bankroll is empty: enter an amount of money."});
+    else if (const auto bankroll = readMoney(texts.bankroll, SystemField::Bankroll, problems))
+        values.rules.bankroll = *bankroll;
+    if (const auto spins = readCount(texts.spins, SystemField::Spins, kMaxSpinsPerSession, problems))
+        values.rules.spinsPerSession = static_cast<std::int32_t>(*spins);
+    if (const auto sessions = readCount(texts.sessions, SystemField::Sessions, kMaxSessions, problems))
+        values.sessions = *sessions;
+    // An empty stop-loss or target means the session has none.
+    if (!trimmed(texts.stopLoss).empty())
+        values.rules.stopLoss = readMoney(texts.stopLoss, SystemField::StopLoss, problems);
+    if (!trimmed(texts.target).empty())
+        values.rules.target = readMoney(texts.target, SystemField::Target, problems);
+    return values;
+}
