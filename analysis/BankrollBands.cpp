@@ -47,6 +47,10 @@ std::vector<BankrollBand> bankrollBands(const SessionTables& tables, std::uint64
     std::vector<std::int64_t> column = chips;
     bands.push_back(percentiles(column));
     for (std::int32_t spin = 1; spin <= tables.spins; ++spin) {
+        if (playing.empty()) { // every session has ended: the bankrolls stay where they are
+            bands.push_back(bands.back());
+            continue;
+        }
         if (spin % 64 == 0 && stop.stop_requested())
             return {};
         std::size_t kept = 0;
