@@ -43,6 +43,20 @@ struct BettingSystem {
 // The system on the table right now: its wheel, unit and stakes, with `rules`.
 BettingSystem snapshotOf(const GameState& state, const SessionRules& rules);
 
+// The session rules in whole chips of the system's unit, as both ways of
+// analysing a session use them. The bankroll is rounded down to whole chips;
+// the stop-loss holds at or below stopLossChips, the target at or above
+// targetChips. A session ends, checked in this order after every spin:
+// target reached, stop-loss reached, spins done; and before every spin, ruin
+// when the bankroll cannot cover the stakes of the progression's step.
+struct ChipRules {
+    Money chipValue;
+    std::int64_t bankroll = 0;
+    std::optional<std::int64_t> stopLoss;
+    std::optional<std::int64_t> target;
+};
+ChipRules chipRulesOf(const BettingSystem& system);
+
 // Which input a problem is about, so a window can put the message beside it.
 enum class SystemField : std::uint8_t { Layout, Bankroll, Spins, Sessions, StopLoss, Target };
 

@@ -1,5 +1,7 @@
 #include "game/QueltaGame.h"
 
+#include "game/Selections.h"
+
 #include "ui/Screen.h"
 
 QueltaGame::QueltaGame(Screen& screen, Clock& clock, RandomSource& random)
@@ -22,9 +24,7 @@ void QueltaGame::pause(double seconds) {
     } while (clock_.now() < start + seconds);
 }
 
-Wheel QueltaGame::playWheel() const {
-    return state_.checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
-}
+Wheel QueltaGame::playWheel() const { return selectedWheel(state_); }
 
 void QueltaGame::menuClicked(MenuItem item) {
     using M = MenuItem;

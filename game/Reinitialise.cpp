@@ -36,6 +36,9 @@ void QueltaGame::InitialiseWheel() {
     } else {
         emptyHistory();
     }
+    // The ledger holds the spins settled since the fresh wheel was ready;
+    // the wheel's own fresh spin is not one of the player's.
+    state_.ledger.clear();
 }
 
 void QueltaGame::emptyHistory() {

@@ -1,14 +1,8 @@
 #include "game/QueltaGame.h"
+#include "game/Selections.h"
 #include "ui/Screen.h"
 
-BettingUnit QueltaGame::currentUnit() const {
-    // The $1.00 item is never read: it is the unit when none of the others is checked.
-    for (BettingUnit unit :
-         {BettingUnit::TwentyFiveCents, BettingUnit::FiftyCents, BettingUnit::FiveDollars, BettingUnit::TenDollars})
-        if (checked(unitRow(unit).item))
-            return unit;
-    return BettingUnit::OneDollar;
-}
+BettingUnit QueltaGame::currentUnit() const { return selectedUnit(state_); }
 
 Money QueltaGame::UnitsToMoney(std::int64_t chips) const { return unitRow(currentUnit()).chipValue * chips; }
 

@@ -24,6 +24,7 @@ void QueltaGame::SettleSpin() {
     screen_.setCaption(ctl::lblYouWon, std::to_string(returnInUnits));
 
     state_.Winnings += net;
+    state_.ledger.record({state_.TotalAmountBet, spinReturn, state_.WinningNumber});
     const bool ahead = state_.Winnings >= Money{};
     screen_.setBackColour(ctl::lblWinnings, ahead ? colours::black : colours::red);
     screen_.setTextColour(ctl::lblWinnings, ahead ? colours::white : colours::black);
