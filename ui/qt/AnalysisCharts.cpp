@@ -102,9 +102,11 @@ void showHistogram(QChart* chart, const std::vector<HistogramBin>& bins, double 
     bars->setName(QObject::tr("Share of sessions"));
     QValueAxis* x = valueAxis(xTitle);
     x->setRange(bins.front().low * dollarsPerUnit, bins.back().high * dollarsPerUnit);
+    x->applyNiceNumbers();
     QValueAxis* y = valueAxis(QObject::tr("% of sessions"));
     y->setLabelFormat(QStringLiteral("%.1f"));
     y->setRange(0, highest > 0 ? highest * 1.1 : 1);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, bars, x, y);
@@ -132,6 +134,7 @@ QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& b
     x->setRange(0, bands.empty() ? 1 : static_cast<double>(bands.size() - 1));
     QValueAxis* y = valueAxis(QObject::tr("Bankroll ($)"));
     y->setRange(lowest, highest > lowest ? highest * 1.05 : lowest + 1);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, band(p5, p95, QObject::tr("5 to 95%"), kOuterBand), x, y);

@@ -135,6 +135,8 @@ void FrmAnalysis::tableReinitialised() {
 }
 
 std::optional<BettingSystem> FrmAnalysis::readSystem() {
+    // The suggested bankroll follows the layout as it is at this moment.
+    refreshNow();
     sessions_->clearProblems();
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     if (!values.problems.empty()) {
@@ -152,10 +154,10 @@ std::optional<BettingSystem> FrmAnalysis::readSystem() {
 void FrmAnalysis::run() {
     if (running())
         return;
-    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     const std::optional<BettingSystem> system = readSystem();
     if (!system)
         return;
+    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
