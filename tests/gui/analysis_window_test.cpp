@@ -196,7 +196,8 @@ TEST_P(AnalysisInput, isRefusedBesideItsFieldAndNothingRuns) {
     EXPECT_FALSE(window->running());
     const auto* error = window->findChild<QLabel*>(QString::fromLatin1(c.errorLabel));
     EXPECT_TRUE(error->isVisible()) << c.errorLabel;
-    EXPECT_TRUE(error->text().contains(QString::fromLatin1(c.says), Qt::CaseInsensitive)) << error->text().toStdString();
+    EXPECT_TRUE(error->text().contains(QString::fromLatin1(c.says), Qt::CaseInsensitive))
+        << error->text().toStdString();
     EXPECT_EQ(text(window, "lblMethod"), QStringLiteral(" "));
 
     // Put right, the field's message goes and the analysis runs.

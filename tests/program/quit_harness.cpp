@@ -1,14 +1,16 @@
 // A child process for the Quit and Exit tests: it starts the real table
 // window on the offscreen platform, sets up a moment (a 400-spin run, the
-// wheel sweep of a normal spin, the statistics window open) and, from a
-// timer, quits there with the Quit button or File > Exit.
+// wheel sweep of a normal spin, the statistics window open, a 400-spin run
+// while the analysis window analyses on its own threads) and, from a timer,
+// quits there with the Quit button or File > Exit.
 //
-//   quit_harness run|sweep|stats quit|exit
+//   quit_harness run|sweep|stats|analysis quit|exit
 //
 // It prints "quitting" just before it asks; an exit status of 0 after that
 // is the program ending itself. If the program carries on instead, the
 // harness reports what it saw and exits with kCarriedOn.
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -18,7 +20,9 @@
 
 #include "game/QueltaGame.h"
 #include "game/RandomGenerator.h"
+#include "layout/BetSpotCatalogue.h"
 #include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/FrmQuelta.h"
 #include "ui/qt/FrmStats.h"
 #include "ui/qt/MenuBarMirror.h"
@@ -36,6 +40,7 @@ constexpr int kQuitAtSpin = 37;
 // Sweep steps shown before quitting: the sweep is then surely running.
 constexpr int kQuitAfterSweepSteps = 5;
 constexpr int kDaySpins = 400;
+constexpr int kLeftButton = 1;
 
 void quit(FrmQuelta& window, bool useMenu) {
     std::printf("quitting at spin %d\n", window.game().state().SpinCount);
@@ -86,6 +91,21 @@ int main(int argc, char* argv[]) {
         game.menuClicked(MenuItem::mnuLastResults);
         QObject::connect(&trigger, &QTimer::timeout, [&] {
             if (window.screen().statsWindow() != nullptr && window.screen().statsWindow()->isVisible())
+                quit(window, useMenu);
+        });
+    } else if (scenario == "analysis") {
+        game.BetSpotMouseUp(slot::lblRed, kLeftButton);
+        game.menuClicked(MenuItem::mnuDaySpins);
+        window.menus().action(MenuItem::mnuSystemAnalysis)->trigger();
+        FrmAnalysis* analysis = window.analysisWindow();
+        // Far too long to end on its own before the quit.
+        analysis->findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("100000"));
+        analysis->findChild<QLineEdit*>(QStringLiteral("txtSessions"))->setText(QStringLiteral("100000000"));
+        analysis->run();
+        if (!analysis->running())
+            return kUsage;
+        QObject::connect(&trigger, &QTimer::timeout, [&] {
+            if (game.state().SpinCount >= kQuitAtSpin && analysis->running())
                 quit(window, useMenu);
         });
     } else {

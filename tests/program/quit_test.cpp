@@ -33,7 +33,8 @@ TEST_P(QuitAnywhere, endsTheProcessAtOnceWithStatusZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, QuitAnywhere,
-                         testing::Combine(testing::Values("run", "sweep", "stats"), testing::Values("quit", "exit")),
+                         testing::Combine(testing::Values("run", "sweep", "stats", "analysis"),
+                                          testing::Values("quit", "exit")),
                          [](const testing::TestParamInfo<std::tuple<const char*, const char*>>& info) {
                              return std::string(std::get<0>(info.param)) + "_" + std::get<1>(info.param);
                          });
