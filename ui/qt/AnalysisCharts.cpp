@@ -20,7 +20,7 @@ constexpr int kChartMinimumWidth = 340;
 constexpr int kChartMinimumHeight = 220;
 // A chart with more points than this is thinned: the screen has no more
 // pixels across, and the game's yields must not wait for a long redraw.
-constexpr std::size_t kMostPointsAcross = 600;
+constexpr std::size_t kMostPointsAcross = 200;
 const QColor kOuterBand(173, 216, 230);
 const QColor kInnerBand(100, 149, 237);
 const QColor kMedian(0, 0, 139);
