@@ -252,7 +252,8 @@ TEST(AnalysisWindow, keepAsAThenRunComparesTheChangedSystemOnTheSameSpins) {
 
     placeChip(table, slot::lblBlack);
     QTRY_COMPARE(text(window, "lblAmountBet"), QStringLiteral("$2.00"));
-    type(window, "txtBankroll", QStringLiteral("100"));
+    EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("txtBankroll"))->text(), QStringLiteral("100"))
+        << "with A kept, B starts from the same bankroll";
     press(window, "cmdRun");
     QTRY_VERIFY_WITH_TIMEOUT(!window->running(), kRunWaitMs);
     EXPECT_TRUE(text(window, "lblSystemB").contains(QStringLiteral("2 chips")));

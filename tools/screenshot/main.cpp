@@ -1,12 +1,14 @@
 // quelta_screenshot [pictures-folder [output-folder]]
 // Runs the table window unattended and saves window-at-rest.png,
 // window-with-chips.png, stats-window.png, american-with-chips.png and
-// analysis-window.png (the System Analysis window after an analysis). Message boxes (a missing
+// analysis-window.png, analysis-compare.png and analysis-wheel.png (the System
+// Analysis window after an analysis, its comparison and its wheel test). Message boxes (a missing
 // picture file) are answered at once so the run never waits for a person.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -104,5 +106,19 @@ int main(int argc, char* argv[]) {
     const bool finished = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
     QApplication::processEvents();
     ok = finished && save(analysis, output + QStringLiteral("/analysis-window.png")) && ok;
+
+    // Kept as A, then one more chip on every spot of the layout, and the wheel's
+    // test over the spins so far.
+    analysis->findChild<QPushButton*>(QStringLiteral("cmdKeepA"))->click();
+    placeChips(game, kAmericanBetSlots);
+    analysis->findChild<QPushButton*>(QStringLiteral("cmdRun"))->click();
+    const bool compared = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
+    auto* tabs = analysis->findChild<QTabWidget*>(QStringLiteral("tabAnalysis"));
+    tabs->setCurrentIndex(1);
+    QApplication::processEvents();
+    ok = compared && save(analysis, output + QStringLiteral("/analysis-compare.png")) && ok;
+    tabs->setCurrentIndex(2);
+    QApplication::processEvents();
+    ok = save(analysis, output + QStringLiteral("/analysis-wheel.png")) && ok;
     return ok ? 0 : 1;
 }

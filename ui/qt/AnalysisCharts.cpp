@@ -16,6 +16,7 @@
 namespace {
 constexpr double kPercent = 100.0;
 constexpr double kTenThousandthsPerDollar = 10'000.0;
+constexpr double kPocketLabelScale = 0.75;
 constexpr int kChartMinimumWidth = 340;
 constexpr int kChartMinimumHeight = 220;
 // A chart with more points than this is thinned: the screen has no more
@@ -104,7 +105,7 @@ void showHistogram(QChart* chart, const std::vector<HistogramBin>& bins, double 
     x->setRange(bins.front().low * dollarsPerUnit, bins.back().high * dollarsPerUnit);
     x->applyNiceNumbers();
     QValueAxis* y = valueAxis(QObject::tr("% of sessions"));
-    y->setLabelFormat(QStringLiteral("%.1f"));
+    y->setLabelFormat(QStringLiteral("%g"));
     y->setRange(0, highest > 0 ? highest * 1.1 : 1);
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
@@ -191,8 +192,14 @@ void showHitsPerPocket(QChart* chart, const FairnessReport& report) {
     bars->setBarWidth(0.8);
     auto* x = new QBarCategoryAxis;
     x->append(pockets);
+    // Two-digit numbers side by side need a smaller type than the chart's.
+    QFont small = x->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * kPocketLabelScale);
+    x->setLabelsFont(small);
     QValueAxis* y = valueAxis(QObject::tr("Hits"));
+    y->setLabelFormat(QStringLiteral("%g"));
     y->setRange(0, highest * 1.15);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, bars, x, y);

@@ -17,7 +17,8 @@ ComparePanel::ComparePanel(QWidget* parent, std::function<void()> keep, std::fun
     setObjectName(QStringLiteral("fraCompare"));
     auto* whole = new QVBoxLayout(this);
     auto* intro = new QLabel(tr("Keep the system on the table as A, change the layout or the session rules, then "
-                                "press Run: the current system B is played on the very same spins as A."),
+                                "press Run: the current system B is played on the very same spins as A, and the "
+                                "two end bankrolls are set side by side."),
                              this);
     intro->setWordWrap(true);
     whole->addWidget(intro);
@@ -38,8 +39,8 @@ ComparePanel::ComparePanel(QWidget* parent, std::function<void()> keep, std::fun
     whole->addLayout(results_);
     systemA_ = addResult("lblSystemA", tr("System A"));
     systemB_ = addResult("lblSystemB", tr("System B"));
-    method_ = addResult("lblCompareMethod", tr("Spins"));
-    bAhead_ = addResult("lblBAhead", tr("Chance that B ends ahead of A"));
+    method_ = addResult("lblCompareMethod", tr("Sessions"));
+    bAhead_ = addResult("lblBAhead", tr("Chance that B ends with more than A"));
     tie_ = addResult("lblTie", tr("Chance that both end level"));
     meanDifference_ = addResult("lblMeanDifference", tr("B minus A on average"));
     results_->setColumnStretch(1, 1);

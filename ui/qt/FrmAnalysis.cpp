@@ -216,6 +216,7 @@ void FrmAnalysis::keepAsA() {
         return;
     }
     keptA_ = system;
+    sessions_->holdBankroll();
     compare_->showKept(&*keptA_);
 }
 

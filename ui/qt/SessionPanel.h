@@ -29,6 +29,9 @@ public:
     // The bankroll field follows the layout (100 times the amount bet) until
     // the player types into it.
     void suggestBankroll(Money amountBet);
+    // Stops the bankroll following the layout, as when a system is kept for
+    // comparison: A and B then start from the same money.
+    void holdBankroll() { bankrollTyped_ = true; }
 
     void showProblems(const std::vector<InputProblem>& problems);
     void clearProblems();

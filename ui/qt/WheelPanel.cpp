@@ -15,6 +15,8 @@
 namespace {
 constexpr int kDeviationDecimals = 1;
 constexpr int kStatisticDecimals = 2;
+// From here on "once in N" is told in whole numbers.
+constexpr double kWholeFrom = 10.0;
 // Below this p-value the wheel's hits are too uneven to put down to chance alone.
 constexpr double kDoubtfulPValue = 0.01;
 
@@ -34,7 +36,7 @@ QString deviationText(const PocketDeviation& p) {
                        .arg(p.z >= 0 ? QObject::tr("above") : QObject::tr("below"));
     if (shareThatFar > 0 && shareThatFar < 1)
         text += QObject::tr("; a number strays this far by chance once in %1")
-                    .arg(QLocale().toString(1.0 / shareThatFar, 'f', kDeviationDecimals));
+                    .arg(QLocale().toString(1.0 / shareThatFar, 'f', 1.0 / shareThatFar < kWholeFrom ? 1 : 0));
     return text;
 }
 
