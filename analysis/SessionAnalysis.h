@@ -58,7 +58,12 @@ using ProgressSink = std::function<void(double)>;
 bool exactMethodFits(const BettingSystem& system);
 
 // The exact distribution by dynamic programming; the system must fit.
+// Throws std::invalid_argument for a system checkSystem refuses or one that
+// does not fit. When a stop is requested it returns at once, with figures the
+// caller must discard.
 SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop = {});
+// The same, telling `progress` the share of the spins done.
+SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop, const ProgressSink& progress);
 
 // `sessions` simulated sessions from `seed`, on `threads` threads; the same
 // seed gives the same figures on any number of threads.
