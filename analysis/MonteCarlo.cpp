@@ -21,7 +21,7 @@ std::int64_t sessionsPerBlock(std::int32_t spins) { return std::max<std::int64_t
 
 // One worker's sums. Everything is a whole number, so the sums of all workers
 // come to the same total however the sessions were shared out.
-struct Tally {
+struct alignas(64) Tally { // one cache line apart, as each worker writes its own
     std::int64_t sessions = 0, ruin = 0, target = 0, stopLoss = 0, ahead = 0;
     Int128 gain = 0, gainSquares = 0; // end bankroll minus start, in chips
     Int128 spins = 0, spinSquares = 0;
