@@ -95,8 +95,8 @@ SessionOutcome simulateSessions(const BettingSystem& system, std::int64_t sessio
     outcome.seed = seed;
     outcome.chipValue = unitRow(system.unit).chipValue;
     outcome.startChips = tables.startChips;
-    if (!complete)
-        return outcome; // stopped: no sessions to speak of
+    if (!complete || stop.stop_requested())
+        return outcome; // stopped: no sessions to speak of (the bands may be cut short)
 
     Tally all;
     for (const Tally& tally : tallies)

@@ -87,7 +87,7 @@ Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::i
 
     Comparison comparison;
     comparison.seed = seed;
-    if (!complete)
+    if (!complete || stop.stop_requested())
         return comparison; // stopped
     Tally all;
     for (const Tally& tally : tallies)
