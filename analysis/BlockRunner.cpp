@@ -7,9 +7,14 @@
 #include <thread>
 #include <vector>
 
+namespace {
+constexpr unsigned kMostThreads = 256; // more would only cost memory and switching
+}
+
 unsigned workerCount(std::int64_t blocks, unsigned threads) {
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
+    threads = std::min(threads, kMostThreads);
     return static_cast<unsigned>(std::clamp<std::int64_t>(blocks, 1, threads));
 }
 

@@ -97,7 +97,7 @@ double CountHistogram::median() const {
     return static_cast<double>(max_);
 }
 
-std::vector<HistogramBin> CountHistogram::bars(int bars, double scale) const {
+std::vector<HistogramBin> CountHistogram::bars(int bars, double scale, double offset) const {
     std::vector<HistogramBin> result;
     if (total_ == 0 || bars <= 0)
         return result;
@@ -111,7 +111,8 @@ std::vector<HistogramBin> CountHistogram::bars(int bars, double scale) const {
     const std::int64_t barCount = (span + barWidth - 1) / barWidth;
     for (std::int64_t bar = 0; bar < barCount; ++bar) {
         const std::int64_t low = first + bar * barWidth;
-        result.push_back({static_cast<double>(low) * scale, static_cast<double>(low + barWidth) * scale, 0.0});
+        result.push_back(
+            {static_cast<double>(low) * scale + offset, static_cast<double>(low + barWidth) * scale + offset, 0.0});
     }
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         if (counts_[i] == 0)

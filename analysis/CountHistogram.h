@@ -34,8 +34,9 @@ public:
     double median() const;
 
     // At most `bars` bars of equal width from the smallest value to the
-    // largest, each edge times `scale`; probabilities are shares of the total.
-    std::vector<HistogramBin> bars(int bars, double scale) const;
+    // largest, each edge times `scale` plus `offset`; probabilities are shares
+    // of the total.
+    std::vector<HistogramBin> bars(int bars, double scale, double offset = 0) const;
 
 private:
     void addOutside(std::int64_t value);

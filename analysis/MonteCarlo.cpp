@@ -21,7 +21,7 @@ std::int64_t sessionsPerBlock(std::int32_t spins) { return std::max<std::int64_t
 
 // One worker's sums. Everything is a whole number, so the sums of all workers
 // come to the same total however the sessions were shared out.
-struct Tally {
+struct alignas(64) Tally { // one cache line apart, as each worker writes its own
     std::int64_t sessions = 0, ruin = 0, target = 0, stopLoss = 0, ahead = 0;
     Int128 gain = 0, gainSquares = 0; // end bankroll minus start, in chips
     Int128 spins = 0, spinSquares = 0;
@@ -95,8 +95,8 @@ SessionOutcome simulateSessions(const BettingSystem& system, std::int64_t sessio
     outcome.seed = seed;
     outcome.chipValue = unitRow(system.unit).chipValue;
     outcome.startChips = tables.startChips;
-    if (!complete)
-        return outcome; // stopped: no sessions to speak of
+    if (!complete || stop.stop_requested())
+        return outcome; // stopped: no sessions to speak of (the bands may be cut short)
 
     Tally all;
     for (const Tally& tally : tallies)

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "analysis/BettingSystem.h"
+#include "analysis/SessionAnalysis.h"
 
 namespace {
 
@@ -64,6 +66,9 @@ TEST(CheckSystem, namesTheFieldOfEveryBadInput) {
         ASSERT_TRUE(problem.has_value()) << c.what;
         EXPECT_EQ(problem->field, c.field) << c.what;
         EXPECT_FALSE(problem->message.empty()) << c.what;
+        if (c.field != SystemField::Sessions) {
+            EXPECT_THROW(analyseExactly(system), std::invalid_argument) << c.what;
+        }
     }
 
     BettingSystem fine = redWithHundredDollars();

@@ -99,6 +99,17 @@ TEST(SystemComparison, playsBothSystemsOnTheSameDraws) {
     EXPECT_EQ(self.meanDifference.high, 0.0);
     ASSERT_EQ(self.difference.size(), 1u);
 
+    // More money to sit down with, and no session long enough to need it:
+    // B ends exactly that much ahead every time.
+    BettingSystem richer = redWith(1'000);
+    const BettingSystem poorer = richer;
+    richer.rules.bankroll += Money::fromCents(310);
+    const Comparison offset = compareSystems(poorer, richer, 500, 5, 2);
+    EXPECT_EQ(offset.bAhead.value, 1.0);
+    EXPECT_NEAR(offset.meanDifference.value, 3.10, 1e-9);
+    ASSERT_EQ(offset.difference.size(), 1u);
+    EXPECT_NEAR(offset.difference[0].low, 3.10, 1e-9);
+
     // Session i of a comparison is session i of each system's own run, so the
     // mean difference is the difference of the means, to the last digit.
     BettingSystem doubling = redWith(100, Progression::Martingale);
@@ -125,8 +136,9 @@ TEST(AnalysisJob, finishesCancelsAndReportsBadInputWithoutBlocking) {
     ASSERT_TRUE(done.result());
     EXPECT_FALSE(done.cancelled());
     EXPECT_EQ(done.progress(), 1.0);
-    EXPECT_EQ(done.result()->sessions.sessions, 2'000);
+    EXPECT_EQ(done.result()->sessions.method, Method::Exact); // small enough to solve
     ASSERT_TRUE(done.result()->comparison);
+    EXPECT_EQ(done.result()->comparison->sessions, 2'000);
 
     BettingSystem endless = redWith(1'000'000);
     endless.rules.spinsPerSession = kMaxSpinsPerSession;

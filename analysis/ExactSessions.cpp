@@ -1,0 +1,224 @@
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+#include "analysis/ChipDistribution.h"
+#include "analysis/ExactPlan.h"
+#include "analysis/SessionAnalysis.h"
+
+namespace {
+
+// Live cells of one step: indices first..last into the window, none when first > last.
+struct Range {
+    std::int64_t first = std::numeric_limits<std::int64_t>::max();
+    std::int64_t last = std::numeric_limits<std::int64_t>::min();
+    bool empty() const { return first > last; }
+    void take(std::int64_t from, std::int64_t to) {
+        first = std::min(first, from);
+        last = std::max(last, to);
+    }
+};
+
+Estimate exact(double value) { return {value, value, value}; }
+
+// The probability table over (progression step x bankroll), advanced one spin
+// at a time; sessions that end leave it for the tally of end bankrolls.
+class SessionTable {
+public:
+    explicit SessionTable(const ExactPlan& plan)
+        : plan_(plan), width_(plan.high - plan.low + 1), steps_(static_cast<std::int64_t>(plan.steps.size())),
+          now_(static_cast<std::size_t>(width_ * steps_)), next_(now_.size()), ended_(static_cast<std::size_t>(width_)),
+          total_(static_cast<std::size_t>(width_)), live_(plan.steps.size()), nextLive_(plan.steps.size()) {
+        const std::int64_t start = plan.chips.bankroll - plan.low;
+        now_[static_cast<std::size_t>(start)] = 1.0;
+        live_[0].take(start, start);
+    }
+
+    // Sessions whose bankroll cannot cover their step's stake end here;
+    // returns the mass of the sessions that go on to play the spin.
+    double ruinBeforeSpin() {
+        double playing = 0;
+        for (std::int64_t s = 0; s < steps_; ++s) {
+            Range& r = live_[static_cast<std::size_t>(s)];
+            const std::int64_t covered = plan_.steps[static_cast<std::size_t>(s)].stake - plan_.low;
+            if (!r.empty() && r.first < covered)
+                ruin_ += end(s, r.first, std::min(r.last, covered - 1));
+            r.first = std::max(r.first, covered);
+            playing += massOf(s, r);
+        }
+        return playing;
+    }
+
+    void spin() {
+        for (Range& r : nextLive_)
+            r = Range{};
+        for (std::int64_t s = 0; s < steps_; ++s) {
+            const Range r = live_[static_cast<std::size_t>(s)];
+            if (r.empty())
+                continue;
+            const double* __restrict from = row(now_, s) + r.first;
+            const auto n = static_cast<std::size_t>(r.last - r.first + 1);
+            for (const ExactMove& move : plan_.steps[static_cast<std::size_t>(s)].moves) {
+                double* __restrict to = row(next_, move.nextStep) + r.first + move.net;
+                const double p = move.probability;
+                for (std::size_t i = 0; i < n; ++i)
+                    to[i] += p * from[i];
+                nextLive_[static_cast<std::size_t>(move.nextStep)].take(r.first + move.net, r.last + move.net);
+            }
+            std::fill(row(now_, s) + r.first, row(now_, s) + r.last + 1, 0.0);
+        }
+        std::swap(now_, next_);
+        std::swap(live_, nextLive_);
+    }
+
+    // Target first, then the stop-loss: the bankroll cannot meet both.
+    void endAtLimits() {
+        for (std::int64_t s = 0; s < steps_; ++s) {
+            Range& r = live_[static_cast<std::size_t>(s)];
+            if (r.empty())
+                continue;
+            if (plan_.chips.target) {
+                const std::int64_t reached = *plan_.chips.target - plan_.low;
+                if (r.last >= reached)
+                    target_ += end(s, std::max(r.first, reached), r.last);
+                r.last = std::min(r.last, reached - 1);
+            }
+            if (plan_.chips.stopLoss) {
+                const std::int64_t reached = *plan_.chips.stopLoss - plan_.low;
+                if (!r.empty() && r.first <= reached)
+                    stopLoss_ += end(s, r.first, std::min(r.last, reached));
+                r.first = std::max(r.first, reached + 1);
+            }
+        }
+    }
+
+    void endAll() {
+        for (std::int64_t s = 0; s < steps_; ++s) {
+            Range& r = live_[static_cast<std::size_t>(s)];
+            if (!r.empty())
+                end(s, r.first, r.last);
+            r = Range{};
+        }
+    }
+
+    // Every session's bankroll now, ended or not.
+    BankrollBand band() {
+        Range all = endedRange_;
+        for (const Range& r : live_)
+            if (!r.empty())
+                all.take(r.first, r.last);
+        std::copy(ended_.begin() + all.first, ended_.begin() + all.last + 1, total_.begin() + all.first);
+        for (std::int64_t s = 0; s < steps_; ++s) {
+            const Range& r = live_[static_cast<std::size_t>(s)];
+            for (std::int64_t b = r.first; b <= r.last; ++b)
+                total_[static_cast<std::size_t>(b)] += row(now_, s)[b];
+        }
+        return bandOf({plan_.low + all.first,
+                       std::span<const double>(total_).subspan(static_cast<std::size_t>(all.first),
+                                                               static_cast<std::size_t>(all.last - all.first + 1))});
+    }
+
+    ChipDistribution ends() const {
+        return {plan_.low + endedRange_.first, std::span<const double>(ended_).subspan(
+                                                   static_cast<std::size_t>(endedRange_.first),
+                                                   static_cast<std::size_t>(endedRange_.last - endedRange_.first + 1))};
+    }
+    double ruin() const { return ruin_; }
+    double target() const { return target_; }
+    double stopLoss() const { return stopLoss_; }
+
+private:
+    double* row(std::vector<double>& table, std::int64_t step) { return table.data() + step * width_; }
+
+    double massOf(std::int64_t s, const Range& r) {
+        double mass = 0;
+        for (std::int64_t b = r.first; b <= r.last; ++b)
+            mass += row(now_, s)[b];
+        return mass;
+    }
+
+    // Moves cells from..to of step s into the end tally; returns their mass.
+    double end(std::int64_t s, std::int64_t from, std::int64_t to) {
+        double mass = 0;
+        double* cells = row(now_, s);
+        for (std::int64_t b = from; b <= to; ++b) {
+            mass += cells[b];
+            ended_[static_cast<std::size_t>(b)] += cells[b];
+            cells[b] = 0;
+        }
+        if (from <= to)
+            endedRange_.take(from, to);
+        return mass;
+    }
+
+    const ExactPlan& plan_;
+    std::int64_t width_;
+    std::int64_t steps_;
+    std::vector<double> now_, next_; // step-major: row s holds bankrolls low..high
+    std::vector<double> ended_, total_;
+    std::vector<Range> live_, nextLive_;
+    Range endedRange_;
+    double ruin_ = 0, target_ = 0, stopLoss_ = 0;
+};
+
+} // namespace
+
+bool exactMethodFits(const BettingSystem& system) {
+    if (checkSystem(system, 1))
+        return false;
+    const ExactPlan plan = planExactly(system);
+    return plan.work <= kExactWorkBudget && plan.bytes <= kExactMemoryBudget;
+}
+
+SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop) {
+    return analyseExactly(system, std::move(stop), {});
+}
+
+SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop, const ProgressSink& progress) {
+    if (const auto problem = checkSystem(system, 1))
+        throw std::invalid_argument(problem->message);
+    const ExactPlan plan = planExactly(system);
+    if (plan.work > kExactWorkBudget || plan.bytes > kExactMemoryBudget)
+        throw std::invalid_argument("The system is too large to analyse exactly.");
+
+    SessionOutcome outcome;
+    outcome.method = Method::Exact;
+    outcome.chipValue = plan.chips.chipValue;
+    outcome.startChips = plan.chips.bankroll;
+    const auto start = static_cast<double>(plan.chips.bankroll);
+    outcome.bands.push_back({start, start, start, start, start});
+
+    SessionTable table(plan);
+    double spinsPlayed = 0;
+    const std::int32_t reportEvery = std::max(1, plan.spins / 100);
+    for (std::int32_t spin = 1; spin <= plan.spins; ++spin) {
+        if (stop.stop_requested())
+            return outcome;
+        spinsPlayed += table.ruinBeforeSpin();
+        table.spin();
+        table.endAtLimits();
+        if (spin == plan.spins)
+            table.endAll();
+        outcome.bands.push_back(table.band());
+        if (progress && spin % reportEvery == 0)
+            progress(static_cast<double>(spin) / plan.spins);
+    }
+
+    const ChipDistribution ends = table.ends();
+    double mean = 0, ahead = 0;
+    for (std::size_t i = 0; i < ends.mass.size(); ++i) {
+        const auto bankroll = ends.first + static_cast<std::int64_t>(i);
+        mean += ends.mass[i] * static_cast<double>(bankroll);
+        if (bankroll > plan.chips.bankroll)
+            ahead += ends.mass[i];
+    }
+    outcome.ruin = exact(table.ruin());
+    outcome.target = exact(table.target());
+    outcome.stopLoss = exact(table.stopLoss());
+    outcome.ahead = exact(ahead);
+    outcome.meanEndChips = exact(mean);
+    outcome.medianEndChips = quantileOf(ends, 0.5);
+    outcome.meanSpinsPlayed = exact(spinsPlayed);
+    outcome.endHistogram = histogramOf(ends);
+    return outcome;
+}
