@@ -17,6 +17,10 @@ namespace {
 constexpr double kPercent = 100.0;
 constexpr double kTenThousandthsPerDollar = 10'000.0;
 constexpr double kPocketLabelScale = 0.75;
+// A histogram leaves out at most this share of the sessions at either end.
+constexpr double kTailLeftOut = 0.0005;
+constexpr std::size_t kMostBars = 40;
+constexpr double kWidestEndBar = 1.0; // in widths of the bar beside it
 constexpr int kChartMinimumWidth = 340;
 constexpr int kChartMinimumHeight = 220;
 // A chart with more points than this is thinned: the screen has no more
@@ -33,6 +37,37 @@ double dollars(Money amount) { return static_cast<double>(amount.tenThousandths(
 
 std::size_t strideFor(std::size_t points) {
     return std::max<std::size_t>(1, (points + kMostPointsAcross - 1) / kMostPointsAcross);
+}
+
+// The bars a player can read: the far tails that hold almost nothing are
+// left out (an exact histogram reaches to the luckiest session possible), and
+// neighbouring bars are merged until at most kMostBars remain.
+std::vector<HistogramBin> readableBins(const std::vector<HistogramBin>& bins) {
+    std::size_t first = 0;
+    std::size_t last = bins.size();
+    for (double tail = 0; first + 1 < last && tail + bins[first].probability < kTailLeftOut; ++first)
+        tail += bins[first].probability;
+    for (double tail = 0; last - 1 > first && tail + bins[last - 1].probability < kTailLeftOut; --last)
+        tail += bins[last - 1].probability;
+    const std::size_t kept = last - first;
+    const std::size_t perBar = (kept + kMostBars - 1) / kMostBars;
+    std::vector<HistogramBin> bars;
+    for (std::size_t i = first; i < last; i += perBar) {
+        HistogramBin bar{bins[i].low, bins[i].high, 0};
+        for (std::size_t j = i; j < std::min(i + perBar, last); ++j) {
+            bar.high = bins[j].high;
+            bar.probability += bins[j].probability;
+        }
+        bars.push_back(bar);
+    }
+    // An end bar that gathers a long thin tail is drawn as wide as its
+    // neighbour, so that the tail does not squeeze the rest to one side.
+    if (bars.size() > 2) {
+        const double width = bars[1].high - bars[1].low;
+        bars.front().low = std::max(bars.front().low, bars.front().high - kWidestEndBar * width);
+        bars.back().high = std::min(bars.back().high, bars.back().low + kWidestEndBar * width);
+    }
+    return bars;
 }
 
 QValueAxis* valueAxis(const QString& title) {
@@ -81,10 +116,12 @@ void clearChart(QChart* chart) {
     }
 }
 
-void showHistogram(QChart* chart, const std::vector<HistogramBin>& bins, double dollarsPerUnit, const QString& xTitle) {
+void showHistogram(QChart* chart, const std::vector<HistogramBin>& allBins, double dollarsPerUnit,
+                   const QString& xTitle) {
     clearChart(chart);
-    if (bins.empty())
+    if (allBins.empty())
         return;
+    const std::vector<HistogramBin> bins = readableBins(allBins);
     QList<QPointF> outline;
     double highest = 0;
     for (const HistogramBin& bin : bins) {

@@ -19,7 +19,8 @@ class QLineSeries;
 // A chart view for one of the window's charts, named and titled.
 QChartView* makeChartView(const QString& objectName, const QString& title);
 
-// A histogram as a stepped outline over its bars: x in dollars, y the share in percent.
+// A histogram as a stepped outline over its bars: x in dollars, y the share in
+// percent. The far tails that hold almost nothing are left out.
 void showHistogram(QChart* chart, const std::vector<HistogramBin>& bins, double dollarsPerUnit, const QString& xTitle);
 
 // The bankroll over the spins of a session as percentile bands (5 to 95,
