@@ -77,6 +77,16 @@ QValueAxis* valueAxis(const QString& title) {
     return axis;
 }
 
+// An area does not own the lines that bound it; it is given them, so that
+// they go when the chart removes it.
+QAreaSeries* areaBetween(QLineSeries* upper, QLineSeries* lower) {
+    auto* area = new QAreaSeries(upper, lower);
+    upper->setParent(area);
+    if (lower != nullptr)
+        lower->setParent(area);
+    return area;
+}
+
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
     chart->addSeries(series);
     series->attachAxis(x);
@@ -88,7 +98,7 @@ QAreaSeries* band(const QList<QPointF>& low, const QList<QPointF>& high, const Q
     lower->replace(low);
     auto* upper = new QLineSeries;
     upper->replace(high);
-    auto* area = new QAreaSeries(upper, lower);
+    auto* area = areaBetween(upper, lower);
     area->setName(name);
     area->setColor(colour);
     area->setBorderColor(colour);
@@ -134,7 +144,7 @@ void showHistogram(QChart* chart, const std::vector<HistogramBin>& allBins, doub
     }
     auto* upper = new QLineSeries;
     upper->replace(outline);
-    auto* bars = new QAreaSeries(upper);
+    auto* bars = areaBetween(upper, nullptr);
     bars->setColor(kHistogram);
     bars->setBorderColor(kHistogram.darker());
     bars->setName(QObject::tr("Share of sessions"));
