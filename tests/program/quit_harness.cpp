@@ -104,7 +104,7 @@ int main(int argc, char* argv[]) {
         analysis->run();
         if (!analysis->running())
             return kUsage;
-        QObject::connect(&trigger, &QTimer::timeout, [&] {
+        QObject::connect(&trigger, &QTimer::timeout, [&, analysis] {
             if (game.state().SpinCount >= kQuitAtSpin && analysis->running())
                 quit(window, useMenu);
         });
