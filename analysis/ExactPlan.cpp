@@ -7,6 +7,10 @@
 
 namespace {
 
+// Besides its moves, every live cell is visited for ruin, for the bands and
+// to be cleared: a layout with one distinct result still costs that much.
+constexpr double kPassesPerCell = 4;
+
 ExactStep stepOf(const ProgressionLadder& ladder, int step, int pockets) {
     const StakeLevel& level = ladder.level(step);
     std::map<std::int64_t, int> counts; // net -> pockets
@@ -26,11 +30,12 @@ ExactPlan planExactly(const BettingSystem& system) {
     plan.chips = chipRulesOf(system);
     plan.spins = system.rules.spinsPerSession;
     const ProgressionLadder ladder(system);
-    std::size_t moves = 0;
+    // movesUpTo[k]: the moves of the first k steps; a spin climbs at most one step.
+    std::vector<double> movesUpTo{0};
     for (int step = 0; step < ladder.steps(); ++step) {
         plan.steps.push_back(stepOf(ladder, step, pocketsOn(system.wheel)));
         const ExactStep& added = plan.steps.back();
-        moves += added.moves.size();
+        movesUpTo.push_back(movesUpTo.back() + static_cast<double>(added.moves.size()) + kPassesPerCell);
         plan.maxWin = std::max(plan.maxWin, added.moves.back().net);
         plan.maxLoss = std::max(plan.maxLoss, -added.moves.front().net);
     }
@@ -49,7 +54,8 @@ ExactPlan planExactly(const BettingSystem& system) {
     const double window = static_cast<double>(plan.high - plan.low + 1);
     for (std::int32_t spin = 0; spin < plan.spins; ++spin) {
         const double reach = static_cast<double>(spin) * static_cast<double>(plan.maxWin + plan.maxLoss) + 1;
-        plan.work += std::min(window, reach) * static_cast<double>(moves);
+        const std::size_t steps = std::min(plan.steps.size(), static_cast<std::size_t>(spin) + 1);
+        plan.work += std::min(window, reach) * movesUpTo[steps];
     }
     plan.bytes = window * sizeof(double) * (2.0 * static_cast<double>(plan.steps.size()) + 2.0);
     return plan;

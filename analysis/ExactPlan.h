@@ -29,8 +29,8 @@ struct ExactPlan {
     // Every bankroll the DP may hold, from the first spin to the last.
     std::int64_t low = 0;
     std::int64_t high = 0;
-    // Updates of one (bankroll, step) cell by one move, at most, over the
-    // whole session: the time the method takes.
+    // Visits of one (bankroll, step) cell, one per move and a few more, at
+    // most, over the whole session: what the time the method takes grows with.
     double work = 0;
     // Bytes of the two generations of the state table and the end tallies.
     double bytes = 0;

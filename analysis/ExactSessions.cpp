@@ -1,20 +1,14 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "analysis/ChipDistribution.h"
 #include "analysis/ExactPlan.h"
 #include "analysis/SessionAnalysis.h"
 
 namespace {
-
-// Above this many cell updates the exact method would take longer than Monte
-// Carlo takes for a million sessions of 400 spins on two cores (about 2 s);
-// the DP runs about one update a nanosecond on one core of the development
-// machine (see bench/README.md).
-constexpr double kExactWorkBudget = 1.5e9;
-// The state table, its successor and the end tallies, all in doubles.
-constexpr double kExactMemoryBudget = 256.0 * 1024 * 1024;
 
 // Live cells of one step: indices first..last into the window, none when first > last.
 struct Range {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "analysis/BettingSystem.h"
+#include "analysis/SessionAnalysis.h"
 
 namespace {
 
@@ -36,11 +38,9 @@ TEST(CheckSystem, namesTheFieldOfEveryBadInput) {
         {"negative stake", [](BettingSystem& s, auto&) { s.stakes[slot::lblBlack] = -1; }, SystemField::Layout},
         {"bankroll below the layout", [](BettingSystem& s, auto&) { s.rules.bankroll = Money::fromCents(999); },
          SystemField::Bankroll},
-        {"no bankroll", [](BettingSystem& s, auto&) { s.rules.bankroll = Money{}; }, SystemField::Bankroll},
         {"zero spins", [](BettingSystem& s, auto&) { s.rules.spinsPerSession = 0; }, SystemField::Spins},
         {"absurd spins", [](BettingSystem& s, auto&) { s.rules.spinsPerSession = kMaxSpinsPerSession + 1; },
          SystemField::Spins},
-        {"zero sessions", [](BettingSystem&, std::int64_t& n) { n = 0; }, SystemField::Sessions},
         {"absurd sessions", [](BettingSystem&, std::int64_t& n) { n = kMaxSessions + 1; }, SystemField::Sessions},
         {"stop-loss at the bankroll", [](BettingSystem& s, auto&) { s.rules.stopLoss = Money::fromDollars(100); },
          SystemField::StopLoss},
@@ -64,6 +64,9 @@ TEST(CheckSystem, namesTheFieldOfEveryBadInput) {
         ASSERT_TRUE(problem.has_value()) << c.what;
         EXPECT_EQ(problem->field, c.field) << c.what;
         EXPECT_FALSE(problem->message.empty()) << c.what;
+        if (c.field != SystemField::Sessions) {
+            EXPECT_THROW(analyseExactly(system), std::invalid_argument) << c.what;
+        }
     }
 
     BettingSystem fine = redWithHundredDollars();
