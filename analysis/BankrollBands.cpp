@@ -62,10 +62,10 @@ struct BandSession {
 // Plays up to `count` spins of a session, writing the bankroll after each;
 // a session that has ended keeps its bankroll.
 template <bool Flat>
-void playStretch(const SessionTables& tables, BandSession& session, std::int64_t* path, std::int32_t count) {
+void playStretch(const SpinView& view, BandSession& session, std::int64_t* path, std::int32_t count) {
     std::int32_t spin = 0;
     for (; spin < count && session.playing; ++spin) {
-        session.playing = !playSpin<Flat>(tables, session.random.next(), session.chips, session.step);
+        session.playing = !playSpin<Flat>(view, session.random.next(), session.chips, session.step);
         path[spin] = session.chips;
     }
     std::fill(path + spin, path + count, session.chips);
@@ -97,6 +97,7 @@ std::vector<BankrollBand> bankrollBands(const SessionTables& tables, std::uint64
     // that of a whole session, and only a stretch of bankrolls is held.
     constexpr std::int32_t kStretch = 16; // the stretch of bankrolls held stays in the second-level cache
     std::vector<std::int64_t> paths(all.size() * kStretch);
+    const SpinView view(tables);
     for (std::int32_t first = 1; first <= tables.spins; first += kStretch) {
         if (stop.stop_requested())
             return {};
@@ -108,9 +109,9 @@ std::vector<BankrollBand> bankrollBands(const SessionTables& tables, std::uint64
         for (std::size_t s = 0; s < all.size(); ++s) {
             std::int64_t* path = paths.data() + s * kStretch;
             if (tables.flat)
-                playStretch<true>(tables, all[s], path, count);
+                playStretch<true>(view, all[s], path, count);
             else
-                playStretch<false>(tables, all[s], path, count);
+                playStretch<false>(view, all[s], path, count);
         }
         for (std::int32_t spin = 0; spin < count; ++spin) {
             for (std::size_t s = 0; s < all.size(); ++s)
