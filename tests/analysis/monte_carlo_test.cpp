@@ -154,6 +154,8 @@ TEST(AnalysisJob, finishesCancelsAndReportsBadInputWithoutBlocking) {
     BettingSystem endless = redWith(1'000'000);
     endless.rules.spinsPerSession = kMaxSpinsPerSession;
     AnalysisJob stopped(endless, endless, kMaxSessions, 1, 3);
+    while (stopped.progress() == 0.0) // every thread is at work
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     stopped.cancel();
     waitFor(stopped);
     EXPECT_TRUE(stopped.cancelled());
