@@ -11,6 +11,10 @@ namespace {
 constexpr unsigned kMostThreads = 256; // more would only cost memory and switching
 }
 
+std::int64_t sessionsPerBlock(std::int32_t spinsPerSession) {
+    return std::max<std::int64_t>(1, 262'144 / std::max<std::int32_t>(spinsPerSession, 1));
+}
+
 unsigned workerCount(std::int64_t blocks, unsigned threads) {
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());

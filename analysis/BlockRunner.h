@@ -16,5 +16,10 @@
 bool runBlocks(std::int64_t blocks, unsigned threads, std::stop_token stop, const ProgressSink& progress,
                const std::function<void(std::int64_t block, unsigned worker)>& work);
 
+// Sessions of this length that make a block of about a quarter of a million
+// spins, a millisecond or so: short enough for a stop to be noticed at once,
+// long enough that taking a block costs nothing. At least one.
+std::int64_t sessionsPerBlock(std::int32_t spinsPerSession);
+
 // How many workers runBlocks will start for this request.
 unsigned workerCount(std::int64_t blocks, unsigned threads);

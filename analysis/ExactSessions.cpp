@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "analysis/ChipDistribution.h"
 #include "analysis/ExactPlan.h"

@@ -15,10 +15,6 @@ __extension__ using Int128 = __int128;
 
 constexpr int kHistogramBars = 40;
 
-// About a millisecond of work, so a stop is noticed promptly, and never fewer
-// than 64 sessions, so very long sessions do not make blocks tiny.
-std::int64_t sessionsPerBlock(std::int32_t spins) { return std::max<std::int64_t>(64, 262'144 / spins); }
-
 // One worker's sums. Everything is a whole number, so the sums of all workers
 // come to the same total however the sessions were shared out.
 struct alignas(64) Tally { // one cache line apart, as each worker writes its own

@@ -33,19 +33,35 @@ struct SessionResult {
     SessionEnd end = SessionEnd::SpinsDone;
 };
 
+// The tables as plain pointers and numbers, copied into the loop that plays
+// a session so that they stay in registers instead of being read back
+// through the vectors after every store.
+struct SpinView {
+    explicit SpinView(const SessionTables& t)
+        : net(t.net.data()), nextStep(t.nextStep.data()), endsAtOrBelow(t.endsAtOrBelow.data()),
+          floor(t.endsAtOrBelow[0]), target(t.targetChips), pockets(t.pockets) {}
+
+    const std::int64_t* net;
+    const std::int32_t* nextStep;
+    const std::int64_t* endsAtOrBelow;
+    std::int64_t floor; // endsAtOrBelow of the only step of a flat system
+    std::int64_t target;
+    int pockets;
+};
+
 // One spin from `step`: returns true when the session ends with it (the
 // stop-loss or the target reached, or the next spin not covered).
 template <bool Flat>
-inline bool playSpin(const SessionTables& t, std::uint64_t draw, std::int64_t& chips, std::int32_t& step) {
-    const int pocket = SessionRandom::pocketOf(draw, t.pockets);
+inline bool playSpin(const SpinView& v, std::uint64_t draw, std::int64_t& chips, std::int32_t& step) {
+    const int pocket = SessionRandom::pocketOf(draw, v.pockets);
     if constexpr (Flat) {
-        chips += t.net[static_cast<std::size_t>(pocket)];
-        return (chips <= t.endsAtOrBelow[0]) | (chips >= t.targetChips);
+        chips += v.net[pocket];
+        return (chips <= v.floor) | (chips >= v.target);
     } else {
-        const std::int64_t net = t.net[static_cast<std::size_t>(step * t.pockets + pocket)];
+        const std::int64_t net = v.net[step * v.pockets + pocket];
         chips += net;
-        step = t.nextStep[static_cast<std::size_t>(step * 2 + (net < 0))];
-        return (chips <= t.endsAtOrBelow[static_cast<std::size_t>(step)]) | (chips >= t.targetChips);
+        step = v.nextStep[step * 2 + (net < 0)];
+        return (chips <= v.endsAtOrBelow[step]) | (chips >= v.target);
     }
 }
 
@@ -66,10 +82,12 @@ inline SessionResult playSession(const SessionTables& t, SessionRandom& random) 
     std::int32_t step = 0;
     if (chips < t.chipsBet[0])
         return {chips, 0, SessionEnd::Ruin};
+    const SpinView view(t);
+    const std::int32_t spins = t.spins;
     std::int32_t played = 0;
-    while (played < t.spins) {
+    while (played < spins) {
         ++played;
-        if (playSpin<Flat>(t, random.next(), chips, step))
+        if (playSpin<Flat>(view, random.next(), chips, step))
             break;
     }
     return {chips, played, endOf(t, chips, played)};

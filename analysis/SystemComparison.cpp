@@ -63,8 +63,7 @@ Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::i
     // Every difference of gains is a whole number of this many
     // ten-thousandths, so the histogram can count them exactly.
     const std::int64_t step = std::gcd(playerA.chipValue, playerB.chipValue);
-    const std::int64_t perBlock =
-        std::max<std::int64_t>(64, 262'144 / std::max(a.rules.spinsPerSession, b.rules.spinsPerSession));
+    const std::int64_t perBlock = sessionsPerBlock(std::max(a.rules.spinsPerSession, b.rules.spinsPerSession));
     const std::int64_t blocks = (sessions + perBlock - 1) / perBlock;
 
     std::vector<Tally> tallies(workerCount(blocks, threads));

@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <ctime>
 #include <random>
 
 #include "analysis/SessionAnalysis.h"
@@ -78,13 +79,19 @@ void BM_SimulatedSpins(benchmark::State& state) {
     std::uint64_t seed = 1;
     double spins = 0;
     const auto start = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
     for (auto _ : state) {
         const SessionOutcome outcome = simulateSessions(system, 100'000, seed++, threads);
         spins += outcome.meanSpinsPlayed.value * static_cast<double>(outcome.sessions);
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     state.counters["spins/s"] = benchmark::Counter(spins, benchmark::Counter::kIsRate);
     state.counters["timesGameSpin"] = spins / seconds * gameSecondsPerSpin;
+    // Spins per second of processor time over all threads: what each core
+    // gives when it has nothing else to do, and the sign of any cost of
+    // sharing the work (it would fall as threads are added).
+    state.counters["spinsPerCpuSecond"] = spins / cpuSeconds;
 }
 BENCHMARK(BM_SimulatedSpins)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 

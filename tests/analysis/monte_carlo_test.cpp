@@ -89,6 +89,17 @@ TEST(MonteCarlo, theSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {
     for (unsigned threads : {2u, 3u})
         expectSameFigures(one, simulateSessions(system, 5'001, 7, threads));
     EXPECT_NE(one.meanEndChips.value, simulateSessions(system, 5'001, 8, 1).meanEndChips.value);
+
+    // With every session in the bands' subsample, the bands, played apart
+    // from the run, must end where the run's sessions ended. An even-money
+    // chip moves the bankroll by one each spin, so a band a spin early or
+    // late would have the wrong parity.
+    BettingSystem red = redWith(100);
+    red.rules.spinsPerSession = 25;
+    const SessionOutcome few = simulateSessions(red, 1'500, 7, 2);
+    EXPECT_EQ(few.bands.front().p5, 100.0);
+    EXPECT_EQ(few.bands.front().p95, 100.0);
+    EXPECT_EQ(few.bands.back().p50, few.medianEndChips);
 }
 
 TEST(SystemComparison, playsBothSystemsOnTheSameDraws) {
@@ -143,6 +154,8 @@ TEST(AnalysisJob, finishesCancelsAndReportsBadInputWithoutBlocking) {
     BettingSystem endless = redWith(1'000'000);
     endless.rules.spinsPerSession = kMaxSpinsPerSession;
     AnalysisJob stopped(endless, endless, kMaxSessions, 1, 3);
+    while (stopped.progress() == 0.0) // every thread is at work
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     stopped.cancel();
     waitFor(stopped);
     EXPECT_TRUE(stopped.cancelled());

@@ -51,31 +51,13 @@ TEST(SpinAnalysis, aLoneEvenMoneyBetWinsEighteenPocketsAndSpreadsByItsStake) {
     system.stakes[slot::lblRed] = 4;
     const SpinAnalysis spin = analyseSpin(system);
 
-    EXPECT_FALSE(spin.empty);
-    EXPECT_EQ(spin.amountBet, Money::fromDollars(1));
     EXPECT_EQ(spin.win.pockets, 18);
     EXPECT_EQ(spin.lose.pockets, 19);
-    EXPECT_EQ(spin.even.pockets, 0);
-    EXPECT_EQ(spin.win.of, 37);
     EXPECT_NEAR(spin.houseEdge, 1.0 / 37, 1e-15);
     // Outcomes +4 and -4 chips: variance 16 (1 - (1/37)^2).
     EXPECT_NEAR(spin.stdDevChips, 4 * std::sqrt(1 - 1.0 / (37 * 37)), 1e-12);
     EXPECT_NEAR(spin.stdDevMoney, std::sqrt(1 - 1.0 / (37 * 37)), 1e-12);
-    EXPECT_NEAR(spin.expectedMoney, -1.0 / 37, 1e-15);
-    EXPECT_EQ(spin.best.netChips, 4);
     EXPECT_EQ(spin.best.pocket, 1);
     EXPECT_EQ(spin.worst.net, -Money::fromDollars(1));
     EXPECT_EQ(spin.worst.pocket, 0);
-    ASSERT_EQ(spin.pockets.size(), 37U);
-    EXPECT_EQ(spin.pockets[2].net, -Money::fromDollars(1)); // 2 is black
-}
-
-TEST(SpinAnalysis, stakesOnSpotsTheWheelLacksDoNotCount) {
-    BettingSystem system = systemOn(Wheel::European);
-    system.stakes[slot::lblDoubleZero] = 5;
-    const SpinAnalysis spin = analyseSpin(system);
-    EXPECT_TRUE(spin.empty);
-    EXPECT_EQ(spin.chipsBet, 0);
-    EXPECT_EQ(spin.even.pockets, 37);
-    EXPECT_EQ(spin.stdDevChips, 0);
 }

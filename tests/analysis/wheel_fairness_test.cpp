@@ -45,13 +45,5 @@ TEST(WheelFairness, chiSquareAndItsChanceFollowTheHitsOnTheWheel) {
         EXPECT_EQ(report.coldest.pocket, 2);
         EXPECT_EQ(report.coldest.observed, 10 - c.shift);
     }
-}
-
-TEST(WheelFairness, aWheelThatHasNotSpunIsNotSuspect) {
-    const FairnessReport report = testFairness(Wheel::American, NumberHitCounts{});
-    EXPECT_EQ(report.spins, 0);
-    EXPECT_EQ(report.degreesOfFreedom, 37);
-    EXPECT_EQ(report.pValue, 1.0);
-    EXPECT_EQ(report.pockets.size(), 38U);
-    EXPECT_EQ(report.pockets[37].z, 0.0);
+    EXPECT_EQ(testFairness(Wheel::American, NumberHitCounts{}).pValue, 1.0) << "a wheel that has not spun";
 }
