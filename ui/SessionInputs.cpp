@@ -38,6 +38,14 @@ bool startsNegative(std::string_view text) {
     return !text.empty() && text.front() == '-';
 }
 
+// "100,000": counts in messages read as the fields show them.
+std::string grouped(std::int64_t count) {
+    std::string digits = std::to_string(count);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    return digits;
+}
+
 std::string fieldName(SystemField field) {
     switch (field) {
     case SystemField::Bankroll: return "The bankroll";
@@ -83,7 +91,7 @@ std::optional<std::int64_t> readCount(std::string_view text, SystemField field, 
         return std::nullopt;
     }
     if (*count < 1 || *count > most) {
-        problems.push_back({field, name + " must be between 1 and " + std::to_string(most) + "."});
+        problems.push_back({field, name + " must be between 1 and " + grouped(most) + "."});
         return std::nullopt;
     }
     return count;

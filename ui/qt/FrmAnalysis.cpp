@@ -67,6 +67,7 @@ FrmAnalysis::~FrmAnalysis() = default;
 void FrmAnalysis::open(const QWidget& table) {
     if (!placed_) {
         placed_ = true;
+        setWindowIcon(table.windowIcon());
         adjustSize();
         // Beside the table where the screen has room, else where the window
         // system puts it.
