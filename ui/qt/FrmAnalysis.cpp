@@ -42,6 +42,9 @@ Wheel tableWheel(const QueltaGame& game) {
 FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game) {
     setObjectName(QStringLiteral("frmAnalysis"));
     setWindowTitle(tr("System Analysis"));
+    // A view beside the table: closing the table ends the program even while
+    // this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto* whole = new QVBoxLayout(this);
     spin_ = new SpinFigures(this);
     whole->addWidget(spin_);
