@@ -58,5 +58,13 @@ TEST(SessionInputs, emptyStopLossAndTargetMeanNoneWhileEveryProblemNamesItsField
                                   SystemField::StopLoss, SystemField::Target};
     for (std::size_t i = 0; i < 5; ++i)
         EXPECT_EQ(read.problems[i].field, fields[i]) << read.problems[i].message;
+
+    // A number too large for its field is told as such, not as a typing error.
+    texts = {"5,000,000,000", "400", "99999999999999999999", "", "", Progression::Flat};
+    read = readSessionFields(texts);
+    ASSERT_EQ(read.problems.size(), 2U);
+    EXPECT_NE(read.problems[0].message.find("too large"), std::string::npos) << read.problems[0].message;
+    EXPECT_NE(read.problems[1].message.find("between 1 and 100,000,000"), std::string::npos)
+        << read.problems[1].message;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/SessionInputs.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -58,19 +59,58 @@ std::string fieldName(SystemField field) {
     return "The layout";
 }
 
+enum class AmountText : std::uint8_t { Amount, NotAnAmount, TooLarge };
+
+// Dollars with optional thousands commas and at most two decimals, after an
+// optional dollar sign.
+AmountText readAmount(std::string_view text, Money& amount) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '$')
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if ((point != std::string_view::npos && (fraction.empty() || fraction.size() > 2)) ||
+        (whole.empty() && fraction.empty()))
+        return AmountText::NotAnAmount;
+    std::int64_t cents = 0;
+    if (!whole.empty()) {
+        if (whole.find_first_not_of("0123456789,") == std::string_view::npos &&
+            static_cast<std::size_t>(std::count_if(whole.begin(), whole.end(), [](char c) { return c != ','; })) >
+                kMostDigits)
+            return AmountText::TooLarge;
+        const std::optional<std::int64_t> dollars = parseWholeNumber(whole);
+        if (!dollars)
+            return AmountText::NotAnAmount;
+        cents = *dollars * kCentsPerDollar;
+    }
+    std::int64_t fractionCents = 0;
+    for (char c : fraction) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return AmountText::NotAnAmount;
+        fractionCents = fractionCents * 10 + (c - '0');
+    }
+    if (fraction.size() == 1)
+        fractionCents *= 10;
+    amount = Money::fromCents(cents + fractionCents);
+    return amount > kLargestFieldAmount ? AmountText::TooLarge : AmountText::Amount;
+}
+
 std::optional<Money> readMoney(std::string_view text, SystemField field, std::vector<InputProblem>& problems) {
     const std::string name = fieldName(field);
     if (startsNegative(text)) {
         problems.push_back({field, name + " cannot be negative."});
         return std::nullopt;
     }
-    const std::optional<Money> amount = parseMoneyText(text);
-    if (!amount) {
-        problems.push_back({field, name + " must be an amount of money such as 100 or 1,250.50, at most "
-                                          "1,000,000,000."});
-        return std::nullopt;
+    Money amount;
+    switch (readAmount(text, amount)) {
+    case AmountText::Amount: return amount;
+    case AmountText::TooLarge: problems.push_back({field, name + " is too large: at most 1,000,000,000."}); break;
+    case AmountText::NotAnAmount:
+        problems.push_back({field, name + " must be an amount such as 100 or 1,250.50."});
+        break;
     }
-    return amount;
+    return std::nullopt;
 }
 
 std::optional<std::int64_t> readCount(std::string_view text, SystemField field, std::int64_t most,
@@ -86,11 +126,12 @@ std::optional<std::int64_t> readCount(std::string_view text, SystemField field, 
         return std::nullopt;
     }
     const std::optional<std::int64_t> count = parseWholeNumber(text);
-    if (!count) {
+    const bool digitsOnly = text.find_first_not_of("0123456789,") == std::string_view::npos;
+    if (!count && !digitsOnly) {
         problems.push_back({field, name + " must be a whole number such as 400."});
         return std::nullopt;
     }
-    if (*count < 1 || *count > most) {
+    if (!count || *count < 1 || *count > most) {
         problems.push_back({field, name + " must be between 1 and " + grouped(most) + "."});
         return std::nullopt;
     }
@@ -99,33 +140,8 @@ std::optional<std::int64_t> readCount(std::string_view text, SystemField field, 
 } // namespace
 
 std::optional<Money> parseMoneyText(std::string_view text) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '$')
-        text.remove_prefix(1);
-    const std::size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-    if (point != std::string_view::npos && (fraction.empty() || fraction.size() > 2))
-        return std::nullopt;
-    std::int64_t cents = 0;
-    if (!whole.empty()) {
-        const std::optional<std::int64_t> dollars = parseWholeNumber(whole);
-        if (!dollars)
-            return std::nullopt;
-        cents = *dollars * kCentsPerDollar;
-    } else if (fraction.empty()) {
-        return std::nullopt;
-    }
-    std::int64_t fractionCents = 0;
-    for (char c : fraction) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-        fractionCents = fractionCents * 10 + (c - '0');
-    }
-    if (fraction.size() == 1)
-        fractionCents *= 10;
-    const Money amount = Money::fromCents(cents + fractionCents);
-    if (amount > kLargestFieldAmount)
+    Money amount;
+    if (readAmount(text, amount) != AmountText::Amount)
         return std::nullopt;
     return amount;
 }

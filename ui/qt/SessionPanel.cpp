@@ -112,7 +112,6 @@ QLineEdit* SessionPanel::addField(SystemField field, const char* objectName, con
     name->setBuddy(edit);
     auto* error = new QLabel(this);
     error->setObjectName(QString::fromLatin1(errorName));
-    error->setWordWrap(true);
     QPalette palette = error->palette();
     palette.setColor(QPalette::WindowText, kProblemText);
     error->setPalette(palette);
