@@ -1,6 +1,7 @@
 #include "analysis/CountHistogram.h"
 
 #include <algorithm>
+#include <cmath>
 
 void CountHistogram::addOutside(std::int64_t value) {
     if (total_ == 0) {
@@ -97,28 +98,43 @@ double CountHistogram::median() const {
     return static_cast<double>(max_);
 }
 
+std::int64_t CountHistogram::binAtShare(double share) const {
+    const auto rank =
+        std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(share * static_cast<double>(total_))));
+    std::int64_t below = 0;
+    for (std::size_t i = 0; i < counts_.size(); ++i) {
+        below += counts_[i];
+        if (below >= rank)
+            return firstBin_ + static_cast<std::int64_t>(i);
+    }
+    return firstBin_ + static_cast<std::int64_t>(counts_.size()) - 1;
+}
+
 std::vector<HistogramBin> CountHistogram::bars(int bars, double scale, double offset) const {
     std::vector<HistogramBin> result;
     if (total_ == 0 || bars <= 0)
         return result;
     const std::int64_t width = std::int64_t{1} << shift_;
-    const std::int64_t first = (min_ >> shift_) << shift_;
-    const std::int64_t span = max_ - first + 1;
-    // A whole number of bins per bar, so no bin is split between two bars.
-    std::int64_t binsPerBar = (span + width * bars - 1) / (width * bars);
-    binsPerBar = std::max<std::int64_t>(binsPerBar, 1);
-    const std::int64_t barWidth = binsPerBar * width;
+    // The bars share out the bulk, from the 0.05th to the 99.95th percentile,
+    // a whole number of bins each, so no bin is split between two bars.
+    const std::int64_t from = binAtShare(0.0005) << shift_;
+    const std::int64_t to = (binAtShare(0.9995) + 1) << shift_;
+    const std::int64_t span = to - from;
+    const std::int64_t barWidth = std::max<std::int64_t>(1, (span + width * bars - 1) / (width * bars)) * width;
     const std::int64_t barCount = (span + barWidth - 1) / barWidth;
     for (std::int64_t bar = 0; bar < barCount; ++bar) {
-        const std::int64_t low = first + bar * barWidth;
-        result.push_back(
-            {static_cast<double>(low) * scale + offset, static_cast<double>(low + barWidth) * scale + offset, 0.0});
+        // The first and last bars stretch to take in the rare results beyond.
+        const std::int64_t low = bar == 0 ? min_ : from + bar * barWidth;
+        const std::int64_t high =
+            bar == barCount - 1 ? std::max(max_ + 1, from + barCount * barWidth) : from + (bar + 1) * barWidth;
+        result.push_back({static_cast<double>(low) * scale + offset, static_cast<double>(high) * scale + offset, 0.0});
     }
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         if (counts_[i] == 0)
             continue;
         const std::int64_t low = (firstBin_ + static_cast<std::int64_t>(i)) << shift_;
-        result[static_cast<std::size_t>((low - first) / barWidth)].probability +=
+        const std::int64_t bar = low < from ? 0 : std::min((low - from) / barWidth, barCount - 1);
+        result[static_cast<std::size_t>(bar)].probability +=
             static_cast<double>(counts_[i]) / static_cast<double>(total_);
     }
     return result;

@@ -33,13 +33,15 @@ public:
     // a bin wider than one value, interpolated across the bin.
     double median() const;
 
-    // At most `bars` bars of equal width from the smallest value to the
-    // largest, each edge times `scale` plus `offset`; probabilities are shares
-    // of the total.
+    // At most `bars` bars of equal width from the 0.05th to the 99.95th
+    // percentile, the first and last stretched to the smallest and largest
+    // value, so every bar's bounds are true and the bars hold everything; each
+    // edge times `scale` plus `offset`, probabilities shares of the total.
     std::vector<HistogramBin> bars(int bars, double scale, double offset = 0) const;
 
 private:
     void addOutside(std::int64_t value);
+    std::int64_t binAtShare(double share) const; // the bin holding the value of that rank
     void coarsenUntilItFits();
     void spanBins(std::int64_t firstBin, std::int64_t lastBin);
 

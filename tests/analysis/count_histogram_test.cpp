@@ -20,7 +20,7 @@ TEST(CountHistogram, partsMergeIntoTheWholeHoweverTheValuesWereShared) {
         CountHistogram whole;
         for (std::int64_t v : values)
             whole.add(v);
-        // Part 2 sees only the first, narrowest values, so it keeps finer
+        // The third part sees only the first, narrowest values, so it keeps finer
         // bins than the others until it is merged.
         CountHistogram parts[3];
         for (std::size_t i = 0; i < values.size(); ++i)
