@@ -12,10 +12,10 @@
 #include <algorithm>
 
 #include "game/Pocket.h"
+#include "ui/qt/CurrencyText.h"
 
 namespace {
 constexpr double kPercent = 100.0;
-constexpr double kTenThousandthsPerDollar = 10'000.0;
 constexpr double kPocketLabelScale = 0.75;
 // A histogram leaves out at most this share of the sessions at either end.
 constexpr double kTailLeftOut = 0.0005;
@@ -32,8 +32,6 @@ const QColor kMedian(0, 0, 139);
 const QColor kOwnSession(220, 20, 60);
 const QColor kHistogram(70, 130, 180);
 const QColor kExpected(220, 20, 60);
-
-double dollars(Money amount) { return static_cast<double>(amount.tenThousandths()) / kTenThousandthsPerDollar; }
 
 std::size_t strideFor(std::size_t points) {
     return std::max<std::size_t>(1, (points + kMostPointsAcross - 1) / kMostPointsAcross);
@@ -163,7 +161,7 @@ void showHistogram(QChart* chart, const std::vector<HistogramBin>& allBins, doub
 
 QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& bands, Money chipValue) {
     clearChart(chart);
-    const double perChip = dollars(chipValue);
+    const double perChip = dollarsOf(chipValue);
     QList<QPointF> p5, p25, p50, p75, p95;
     const std::size_t stride = strideFor(bands.size());
     double lowest = 0, highest = 0;
@@ -208,11 +206,11 @@ QList<QPointF> ownSessionPoints(Money startBankroll, const std::vector<Money>& n
     const std::size_t stride = strideFor(spins + 1);
     QList<QPointF> points;
     Money bankroll = startBankroll;
-    points.append({0, dollars(bankroll)});
+    points.append({0, dollarsOf(bankroll)});
     for (std::size_t i = 0; i < spins; ++i) {
         bankroll += netPerSpin[i];
         if ((i + 1) % stride == 0 || i + 1 == spins)
-            points.append({static_cast<double>(i + 1), dollars(bankroll)});
+            points.append({static_cast<double>(i + 1), dollarsOf(bankroll)});
     }
     return points;
 }

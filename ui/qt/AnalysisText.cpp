@@ -9,14 +9,11 @@
 namespace {
 constexpr int kPercentDecimals = 2;
 constexpr double kPercent = 100.0;
-constexpr double kTenThousandthsPerDollar = 10'000.0;
 // Below this a p-value is worded with decimals rather than as a whole percentage.
 constexpr double kWholePercentFrom = 0.1;
 constexpr double kSmallestWorded = 0.0001;
 
-double chipsToDollars(double chips, Money chipValue) {
-    return chips * static_cast<double>(chipValue.tenThousandths()) / kTenThousandthsPerDollar;
-}
+double chipsToDollars(double chips, Money chipValue) { return chips * dollarsOf(chipValue); }
 
 QString interval(const QString& low, const QString& high) { return QObject::tr(" (95%: %1 to %2)").arg(low, high); }
 } // namespace

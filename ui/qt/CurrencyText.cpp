@@ -17,6 +17,6 @@ QString currencyText(double dollars) {
 }
 
 // Only for display: the amount itself stays exact in the game.
-QString currencyText(Money amount) {
-    return currencyText(static_cast<double>(amount.tenThousandths()) / kTenThousandthsPerDollar);
-}
+double dollarsOf(Money amount) { return static_cast<double>(amount.tenThousandths()) / kTenThousandthsPerDollar; }
+
+QString currencyText(Money amount) { return currencyText(dollarsOf(amount)); }

@@ -21,7 +21,6 @@ constexpr int kBankrollTimesBet = 100;
 constexpr const char* kDefaultSpins = "400";
 constexpr const char* kDefaultSessions = "100,000";
 constexpr int kProgressSteps = 1000;
-constexpr double kTenThousandthsPerDollar = 10'000.0;
 const QColor kProblemText(192, 0, 0);
 
 // The choices of the progression box, in the order they are listed.
@@ -212,8 +211,7 @@ void SessionPanel::showOutcome(const SessionOutcome& outcome, const BettingSyste
                      .arg(QLocale().toString(outcome.meanSpinsPlayed.high, 'f', 1));
     spinsPlayed_->setText(spins);
 
-    const double dollarsPerChip = static_cast<double>(chip.tenThousandths()) / kTenThousandthsPerDollar;
-    showHistogram(ends_->chart(), outcome.endHistogram, dollarsPerChip, tr("Bankroll at the end ($)"));
+    showHistogram(ends_->chart(), outcome.endHistogram, dollarsOf(chip), tr("Bankroll at the end ($)"));
     ownSession_ = showBankrollBands(bankrollChart_->chart(), outcome.bands, chip);
     analysedBankroll_ = chip * outcome.startChips;
     analysedSpins_ = outcome.bands.empty() ? 0 : outcome.bands.size() - 1;
