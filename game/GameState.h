@@ -40,6 +40,10 @@ struct GameState {
     // Low, High, Even, Red, Black, Odd, 1st/2nd/3rd dozen, 1st/2nd/3rd column
     std::array<std::int32_t, 12> OutsideHits{};
 
+    // Advanced by every re-initialisation: a spin that finds it changed after
+    // its chips' removal pause was discarded with the table it was made on.
+    std::uint32_t reinitialisations = 0;
+
     std::array<MenuFlag, kMenuItemCount> menus = designMenuFlags();
     StatsWindowModel stats;
     SessionLedger ledger;
@@ -60,6 +64,16 @@ private:
 
 // Order of OutsideHits and of the hit-count labels.
 enum class OutsideBet : std::uint8_t {
-    Low, High, Even, Red, Black, Odd, FirstDozen, SecondDozen, ThirdDozen,
-    FirstColumn, SecondColumn, ThirdColumn
+    Low,
+    High,
+    Even,
+    Red,
+    Black,
+    Odd,
+    FirstDozen,
+    SecondDozen,
+    ThirdDozen,
+    FirstColumn,
+    SecondColumn,
+    ThirdColumn
 };

@@ -3,12 +3,16 @@
 #include "ui/Screen.h"
 
 void QueltaGame::InitialiseWheel() {
+    ++state_.reinitialisations;
     state_.FreshWheel = true;
     ClearLayout();
     screen_.yieldEvents();
     ClearStakes();
 
     state_.Winnings = Money{};
+    // The ledger starts where Winnings does, so a spin that settles at one of
+    // the yields below (the fresh wheel's own spin included) counts in both.
+    state_.ledger.clear();
     state_.TotalAmountBet = Money{};
     state_.SpinCount = 0;
     screen_.setCaption(ctl::lblSpins, captions::blank);
@@ -36,9 +40,6 @@ void QueltaGame::InitialiseWheel() {
     } else {
         emptyHistory();
     }
-    // The ledger holds the spins settled since the fresh wheel was ready;
-    // the wheel's own fresh spin is not one of the player's.
-    state_.ledger.clear();
 }
 
 void QueltaGame::emptyHistory() {

@@ -22,8 +22,12 @@ void QueltaGame::SpinWheel() {
     }
     state_.WinningNumber = number;
 
+    const std::uint32_t table = state_.reinitialisations;
     SettleSpin();
-    RecordResult();
+    // Re-initialised while the chips waited to come off: the fresh table's
+    // own spin is its latest number, and this one is not recorded on it.
+    if (state_.reinitialisations == table)
+        RecordResult();
     if (checked(MenuItem::mnuNumHits))
         ShowOutsideHits();
     screen_.yieldEvents();

@@ -37,6 +37,7 @@ void QueltaGame::SettleSpin() {
     // A spin nested in the pause stores its own winning number; this spin
     // still has its own to record once the pause is over.
     const PocketCode settled = state_.WinningNumber;
+    const std::uint32_t table = state_.reinitialisations;
     if (state_.TotalAmountBet >= kHoldStartFrom)
         screen_.setEnabled(ctl::cmdStart, false);
     pause(kRemovalPauseSeconds);
@@ -44,5 +45,6 @@ void QueltaGame::SettleSpin() {
     state_.TotalAmountBet = Money{};
     ClearStakes();
     screen_.setEnabled(ctl::cmdStart, true);
-    state_.WinningNumber = settled;
+    if (state_.reinitialisations == table)
+        state_.WinningNumber = settled;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -174,6 +175,43 @@ TEST(SpinOutcome, aSpinNestedInTheRemovalPauseDoesNotTakeOverTheOuterSpinsNumber
     EXPECT_EQ(table.state().stats.history.at(1), 5);
     EXPECT_EQ(table.state().NumberHits[17], 1);
     EXPECT_EQ(table.state().NumberHits[5], 1);
+}
+
+// Reset, a unit change or a wheel change while the chips wait to come off
+// discards the spin that waits: the fresh table shows only its own spin.
+TEST(SpinOutcome, aSpinWhoseTableIsReinitialisedDuringTheRemovalPauseRecordsNothing) {
+    const std::vector<std::pair<const char*, std::function<void(QueltaGame&)>>> reinitialisations = {
+        {"Reset", [](QueltaGame& game) { game.cmdReset_Click(); }},
+        {"unit change", [](QueltaGame& game) { game.menuClicked(MenuItem::mnuTwentyFive); }},
+        {"wheel change", [](QueltaGame& game) { game.menuClicked(MenuItem::mnuEuropean); }},
+    };
+    for (const auto& [what, reinitialise] : reinitialisations) {
+        SCOPED_TRACE(what);
+        ResultsTable table;
+        table.useAmericanWheel();
+        table.game.mnuRemoveChips_Click();
+        table.bet("lblDoubleZero", 1);
+
+        bool reinitialised = false;
+        table.screen.onYield = [&](int) {
+            const bool inPause = table.state().Winnings != Money{};
+            if (!reinitialised && inPause) {
+                reinitialised = true;
+                table.random.script({0.0, 0.0, 0.0}); // the fresh table's spin lands on 0
+                reinitialise(table.game);
+            }
+        };
+        table.spin(kDoubleZero);
+
+        ASSERT_TRUE(reinitialised);
+        EXPECT_EQ(table.state().WinningNumber, 0);
+        EXPECT_EQ(table.caption(ctl::lblRes(1)), "0");
+        EXPECT_EQ(table.caption(ctl::lblRes(1)), table.caption(ctl::lblWinningNumber));
+        EXPECT_EQ(table.caption(ctl::lblRes(2)), " ");
+        EXPECT_EQ(table.state().RecentNumbers[0], 0);
+        EXPECT_EQ(table.state().RecentNumbers[1], kNoNumber);
+        EXPECT_EQ(table.state().stats.history.at(0), kNoNumber);
+    }
 }
 
 } // namespace

@@ -80,7 +80,8 @@ TEST(SessionLedger, startsAfreshWithEveryReinitialisation) {
     // settle on the cleared layout.
     t.atYield(8, [&t] { t.game.cmdReset_Click(); });
     t.game.cmdStart_Click();
-    ASSERT_EQ(t.ledger().size(), 6U);
+    // The fresh wheel's spin and the six spins left in the run.
+    ASSERT_EQ(t.ledger().size(), 7U);
     EXPECT_EQ(t.ledger().front().bet, Money{});
 
     for (const auto& reinitialise :
@@ -90,6 +91,9 @@ TEST(SessionLedger, startsAfreshWithEveryReinitialisation) {
         t.game.cmdStart_Click();
         ASSERT_FALSE(t.ledger().empty());
         reinitialise();
-        EXPECT_TRUE(t.ledger().empty());
+        // Only the fresh wheel's own spin, on the emptied layout.
+        ASSERT_EQ(t.ledger().size(), 1U);
+        EXPECT_EQ(t.ledger().front().bet, Money{});
+        EXPECT_EQ(t.ledger().front().returned, Money{});
     }
 }

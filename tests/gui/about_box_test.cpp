@@ -45,6 +45,7 @@ TEST(AboutCommand, showsAnApplicationModalBoxCentredEveryTime) {
             seen = true;
             EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
             EXPECT_EQ(box->parentWidget(), &table.window);
+            EXPECT_TRUE(box->windowIcon().isNull()) << "no icon in its title bar, not even the main window's";
             const QRect screen = QGuiApplication::primaryScreen()->geometry();
             EXPECT_LE(std::abs(box->frameGeometry().center().x() - screen.center().x()), 1);
             EXPECT_LE(std::abs(box->frameGeometry().center().y() - screen.center().y()), 1);

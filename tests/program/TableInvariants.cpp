@@ -84,6 +84,11 @@ void checkWinnings(FrmQuelta& window, const TableLedger& ledger, Faults& faults)
     const GameState& state = window.game().state();
     expect(faults, state.Winnings == ledger.winnings(),
            "Winnings " + money(state.Winnings) + ", the settled spins add up to " + money(ledger.winnings()));
+    Money gameLedgerNet;
+    for (const LedgerEntry& entry : state.ledger.entries())
+        gameLedgerNet += entry.returned - entry.bet;
+    expect(faults, gameLedgerNet == state.Winnings,
+           "the game's own ledger adds up to " + money(gameLedgerNet) + ", Winnings is " + money(state.Winnings));
     const QWidget* label = window.controls().find(ctl::lblWinnings);
     const std::string shown = text(label);
     // Until the first spin is settled the label is blank.

@@ -1,18 +1,21 @@
 // A child process for the Quit and Exit tests: it starts the real table
 // window on the offscreen platform, sets up a moment (a 400-spin run, the
-// wheel sweep of a normal spin, the statistics window open, a 400-spin run
-// while the analysis window analyses on its own threads) and, from a timer,
-// quits there with the Quit button or File > Exit.
+// wheel sweep of a normal spin, the statistics window open or minimised, a
+// table-limit box open, a 400-spin run while the analysis window analyses on
+// its own threads) and, from a timer, quits there with the Quit button,
+// File > Exit or a close of the main window through the window system.
 //
-//   quit_harness run|sweep|stats|analysis quit|exit
+//   quit_harness run|sweep|stats|minimised|limit|analysis quit|exit|close
 //
 // It prints "quitting" just before it asks; an exit status of 0 after that
 // is the program ending itself. If the program carries on instead, the
 // harness reports what it saw and exits with kCarriedOn.
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <memory>
@@ -41,14 +44,25 @@ constexpr int kQuitAtSpin = 37;
 constexpr int kQuitAfterSweepSteps = 5;
 constexpr int kDaySpins = 400;
 constexpr int kLeftButton = 1;
+constexpr int kStraightLimit = 100;
 
-void quit(FrmQuelta& window, bool useMenu) {
+enum class Command { Quit, Exit, Close };
+
+void quit(FrmQuelta& window, Command command, QTimer& trigger) {
+    trigger.stop();
     std::printf("quitting at spin %d\n", window.game().state().SpinCount);
     std::fflush(stdout);
-    if (useMenu)
-        window.menus().action(MenuItem::mnuExit)->trigger();
-    else
-        window.table()->findChild<QPushButton*>(QStringLiteral("cmdQuit"))->click();
+    switch (command) {
+    case Command::Exit: window.menus().action(MenuItem::mnuExit)->trigger(); break;
+    case Command::Quit: window.table()->findChild<QPushButton*>(QStringLiteral("cmdQuit"))->click(); break;
+    case Command::Close:
+        // Through the platform window, the way a close box or Alt+F4 arrives.
+        window.windowHandle()->close();
+        break;
+    }
+    // Still here: answer an open box so the harness can say it carried on.
+    if (QWidget* box = QApplication::activeModalWidget())
+        box->close();
 }
 } // namespace
 
@@ -56,7 +70,8 @@ int main(int argc, char* argv[]) {
     if (argc != 3)
         return kUsage;
     const std::string scenario = argv[1];
-    const bool useMenu = std::string(argv[2]) == "exit";
+    const std::string verb = argv[2];
+    const Command command = verb == "exit" ? Command::Exit : verb == "close" ? Command::Close : Command::Quit;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -79,19 +94,31 @@ int main(int argc, char* argv[]) {
         game.menuClicked(MenuItem::mnuDaySpins);
         QObject::connect(&trigger, &QTimer::timeout, [&] {
             if (game.state().SpinCount >= kQuitAtSpin)
-                quit(window, useMenu);
+                quit(window, command, trigger);
         });
     } else if (scenario == "sweep") {
         game.menuClicked(MenuItem::mnuNormalSpin);
         QObject::connect(&trigger, &QTimer::timeout, [&] {
             if (sweepSteps >= kQuitAfterSweepSteps)
-                quit(window, useMenu);
+                quit(window, command, trigger);
         });
     } else if (scenario == "stats") {
         game.menuClicked(MenuItem::mnuLastResults);
         QObject::connect(&trigger, &QTimer::timeout, [&] {
             if (window.screen().statsWindow() != nullptr && window.screen().statsWindow()->isVisible())
-                quit(window, useMenu);
+                quit(window, command, trigger);
+        });
+    } else if (scenario == "minimised") {
+        game.menuClicked(MenuItem::mnuLastResults);
+        game.frmStats_cmdClose_Click(); // Resume Play
+        QObject::connect(&trigger, &QTimer::timeout, [&] {
+            if (window.screen().statsMinimised())
+                quit(window, command, trigger);
+        });
+    } else if (scenario == "limit") {
+        QObject::connect(&trigger, &QTimer::timeout, [&] {
+            if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr)
+                quit(window, command, trigger);
         });
     } else if (scenario == "analysis") {
         game.BetSpotMouseUp(slot::lblRed, kLeftButton);
@@ -106,7 +133,7 @@ int main(int argc, char* argv[]) {
             return kUsage;
         QObject::connect(&trigger, &QTimer::timeout, [&, analysis] {
             if (game.state().SpinCount >= kQuitAtSpin && analysis->running())
-                quit(window, useMenu);
+                quit(window, command, trigger);
         });
     } else {
         return kUsage;
@@ -114,10 +141,16 @@ int main(int argc, char* argv[]) {
 
     sweepSteps = 0;
     trigger.start();
-    if (scenario != "stats")
-        window.table()->findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
-    else
+    if (scenario == "limit") {
+        // One chip past the straight limit opens the limit box.
+        const int spot = slotOfName("lblSeventeen").value();
+        for (int chip = 0; chip <= kStraightLimit; ++chip)
+            game.BetSpotMouseUp(spot, kLeftButton);
+    } else if (scenario == "stats" || scenario == "minimised") {
         QApplication::processEvents();
+    } else {
+        window.table()->findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    }
     // Only reached when quitting did not end the process.
     std::printf("carried on: %d spins, run of %d\n", game.state().SpinCount, kDaySpins);
     return kCarriedOn;

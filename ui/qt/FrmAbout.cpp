@@ -1,5 +1,6 @@
 #include "ui/qt/FrmAbout.h"
 
+#include <QIcon>
 #include <QPushButton>
 
 #include "ui/AboutBoxControls.h"
@@ -13,6 +14,9 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(toQString(design.name));
     setWindowTitle(toQString(design.caption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // The box has no icon of its own; an empty one keeps it from showing the
+    // main window's, which a dialog would otherwise inherit.
+    setWindowIcon(QIcon());
     setFont(designFont(design.font));
     setAutoFillBackground(true);
     setWidgetBackColour(this, design.background);

@@ -20,6 +20,7 @@
 #include "ui/qt/QtScreen.h"
 #include "ui/qt/SpotLabel.h"
 #include "ui/qt/TableSurface.h"
+#include "ui/qt/WindowPlacement.h"
 
 namespace {
 constexpr int kOutsideHitLabels = 12;
@@ -61,6 +62,19 @@ void FrmQuelta::start() {
     game_->Form_Load();
     show();
 }
+
+void FrmQuelta::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Start-up centred the window before it had a frame; the frame is known now.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        centreOnScreen(this);
+    }
+}
+
+// Whatever the game is doing, even deep inside a run or a sweep, the player
+// who closes the table has left it: nothing is saved, so nothing is asked.
+void FrmQuelta::closeEvent(QCloseEvent* /*event*/) { game_->mnuExit_Click(); }
 
 void FrmQuelta::buildControls() {
     for (const ControlRow& row : mainWindowControls()) {

@@ -48,6 +48,12 @@ public:
     // Tells assistive tools how many chips lie on the spot, from its count.
     void describeSpotChips(int displaySlot, const QString& chipCaption);
 
+protected:
+    // Centred again on first showing, frame and all.
+    void showEvent(QShowEvent* event) override;
+    // A close through the window manager ends the program as Exit does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildControls();
     void buildOverlay();
@@ -64,4 +70,5 @@ private:
     TableSurface* table_ = nullptr;
     ControlRegistry controls_;
     std::array<SpotLabel*, kSpotCount> spots_{};
+    bool shownBefore_ = false;
 };
