@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 #include "game/Money.h"
@@ -18,17 +17,10 @@ struct LedgerEntry {
 class SessionLedger {
 public:
     void record(const LedgerEntry& entry) { entries_.push_back(entry); }
-    void clear() {
-        entries_.clear();
-        ++clears_;
-    }
+    void clear() { entries_.clear(); }
     const std::vector<LedgerEntry>& entries() const { return entries_; }
     std::size_t size() const { return entries_.size(); }
-    // How often the ledger was cleared, so an observer can tell a new table
-    // from the same table a few spins on.
-    std::uint64_t clears() const { return clears_; }
 
 private:
     std::vector<LedgerEntry> entries_;
-    std::uint64_t clears_ = 0;
 };

@@ -98,7 +98,7 @@ FrmAnalysis::TableSeen FrmAnalysis::seeTable() const {
     seen.stakes = state.Stakes;
     seen.hits = state.NumberHits;
     seen.ledgerSpins = state.ledger.size();
-    seen.ledgerClears = state.ledger.clears();
+    seen.reinitialisations = state.reinitialisations;
     return seen;
 }
 
@@ -109,7 +109,7 @@ void FrmAnalysis::refreshNow() { tick(); }
 void FrmAnalysis::tick() {
     const TableSeen now = seeTable();
     if (!seen_ || *seen_ != now) {
-        if (seen_ && seen_->ledgerClears != now.ledgerClears)
+        if (seen_ && seen_->reinitialisations != now.reinitialisations)
             tableReinitialised();
         if (!seen_ || seen_->stakes != now.stakes || seen_->wheel != now.wheel || seen_->unit != now.unit) {
             const SpinAnalysis spin = analyseSpin(snapshotOf(game_.state(), SessionRules{}));
@@ -118,7 +118,7 @@ void FrmAnalysis::tick() {
         }
         if (!seen_ || seen_->hits != now.hits || seen_->wheel != now.wheel)
             wheel_->showReport(testFairness(now.wheel, now.hits));
-        if (!seen_ || seen_->ledgerSpins != now.ledgerSpins || seen_->ledgerClears != now.ledgerClears)
+        if (!seen_ || seen_->ledgerSpins != now.ledgerSpins || seen_->reinitialisations != now.reinitialisations)
             showOwnSession();
         seen_ = now;
     }

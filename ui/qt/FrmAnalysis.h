@@ -61,7 +61,7 @@ private:
         std::array<ChipCount, kSpotCount> stakes{};
         NumberHitCounts hits{};
         std::size_t ledgerSpins = 0;
-        std::uint64_t ledgerClears = 0;
+        std::uint32_t reinitialisations = 0;
         bool operator==(const TableSeen&) const = default;
     };
     TableSeen seeTable() const;
