@@ -52,6 +52,8 @@ void QueltaGame::menuClicked(MenuItem item) {
     case M::mnuRemoveChips: mnuRemoveChips_Click(); break;
     case M::mnuIntroduction: mnuIntroduction_Click(); break;
     case M::mnuAbout: mnuAbout_Click(); break;
+    // A view the windows open on their own; it changes nothing of the game.
+    case M::mnuSystemAnalysis: break;
     default: break; // menus, submenus and separators have no click of their own
     }
 }

@@ -8,6 +8,8 @@ QUELTA_PACKAGES=(
     g++
     pkg-config
     qt6-base-dev
+    qt6-charts-dev
+    libqt6opengl6-dev
     libgl-dev
     googletest
     libgtest-dev

@@ -10,6 +10,7 @@ constexpr std::array<MenuRow, kMenuItemCount> kTree = {{
     {M::mnuView, "mnuView", "&View", 0, false},
     {M::mnuNumHits, "mnuNumHits", "Number of Hits", 1, false},
     {M::mnuLastResults, "mnuLastResults", "Last Results", 1, false},
+    {M::mnuSystemAnalysis, "mnuSystemAnalysis", "System Analysis", 1, false},
     {M::mnuSelect, "mnuSelect", "S&elect", 0, false},
     {M::mnuWheel, "mnuWheel", "&Wheel", 1, false},
     {M::mnuAmerican, "mnuAmerican", "&American 0, 00", 2, true},

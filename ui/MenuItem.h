@@ -11,6 +11,7 @@ enum class MenuItem : std::uint8_t {
     mnuView,
     mnuNumHits,
     mnuLastResults,
+    mnuSystemAnalysis,
     mnuSelect,
     mnuWheel,
     mnuAmerican,

@@ -1,10 +1,13 @@
 // A run of 400 quick spins through the real table window, with a chip on
 // every spot that takes one and the statistics window loaded. Reports the
 // run's wall time and the longest stretch without a yield to the event loop,
-// which is how long a click or a repaint could have to wait.
+// which is how long a click or a repaint could have to wait. The second
+// measurement runs the same day with the System Analysis window open and an
+// analysis of the layout running on its threads all the while.
 //   QT_QPA_PLATFORM=offscreen window_run_bench
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -18,6 +21,7 @@
 #include "game/RandomGenerator.h"
 #include "layout/BetSpotCatalogue.h"
 #include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/FrmQuelta.h"
 #include "ui/qt/QtScreen.h"
 #include "ui/qt/SteppingClock.h"
@@ -31,7 +35,28 @@ constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr int kModalCheckMs = 20;
 constexpr auto kSlowGap = std::chrono::milliseconds(16);
 
-void dayOfQuickSpins(benchmark::State& state) {
+// Far more than a day of spins takes, so the analysis runs from the first
+// spin to the last.
+void startLongAnalysis(FrmAnalysis& analysis) {
+    analysis.findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("100000"));
+    analysis.findChild<QLineEdit*>(QStringLiteral("txtSessions"))->setText(QStringLiteral("100000000"));
+    analysis.run();
+}
+
+// What the analysis window is doing while the table spins.
+enum class Beside { Nothing, RunningAnalysis, FinishedAnalysis };
+
+// A quick analysis that ends before the day starts, so the window's charts
+// are on show and the player's own session is redrawn over the bands.
+void finishShortAnalysis(FrmAnalysis& analysis) {
+    analysis.findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("400"));
+    analysis.findChild<QLineEdit*>(QStringLiteral("txtSessions"))->setText(QStringLiteral("10000"));
+    analysis.run();
+    while (analysis.running())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void dayOfQuickSpins(benchmark::State& state, Beside beside) {
     FrmQuelta window(std::make_unique<SteppingClock>(kSecondsPerClockReading),
                      std::make_unique<RandomGenerator>(kSeed));
     window.start();
@@ -41,6 +66,13 @@ void dayOfQuickSpins(benchmark::State& state) {
             game.BetSpotMouseUp(spot.slot, kLeftButton);
     window.screen().loadStats();
     game.menuClicked(MenuItem::mnuDaySpins);
+    FrmAnalysis* analysis = nullptr;
+    if (beside != Beside::Nothing) {
+        window.openAnalysis();
+        analysis = window.analysisWindow();
+        if (beside == Beside::FinishedAnalysis)
+            finishShortAnalysis(*analysis);
+    }
     // The first paint of the whole window with its chips belongs to the set-up.
     QApplication::processEvents();
 
@@ -58,19 +90,34 @@ void dayOfQuickSpins(benchmark::State& state) {
     });
 
     double worstGapSeconds = 0;
+    long analysedThroughout = 0;
     for (auto _ : state) {
+        if (beside == Beside::RunningAnalysis && !analysis->running())
+            startLongAnalysis(*analysis);
         lastYield = Steady::now();
         longestGap = {};
         game.cmdStart_Click();
         longestGap = std::max(longestGap, Steady::now() - *lastYield);
         worstGapSeconds = std::max(worstGapSeconds, std::chrono::duration<double>(longestGap).count());
+        if (beside == Beside::RunningAnalysis && analysis->running())
+            ++analysedThroughout;
     }
+    if (analysis != nullptr)
+        analysis->cancel();
     window.screen().setYieldHook({});
     state.counters["longest_gap_ms"] = worstGapSeconds * kMillisecondsPerSecond;
     state.counters["gaps_over_16ms"] = static_cast<double>(slowGaps);
     state.counters["spins"] = game.state().SpinCount;
+    if (beside == Beside::RunningAnalysis)
+        state.counters["runs_with_analysis_throughout"] = static_cast<double>(analysedThroughout);
 }
-BENCHMARK(dayOfQuickSpins)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(dayOfQuickSpins, alone, Beside::Nothing)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(dayOfQuickSpins, beside_a_running_analysis, Beside::RunningAnalysis)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(dayOfQuickSpins, beside_a_finished_analysis, Beside::FinishedAnalysis)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 } // namespace
 
 int main(int argc, char* argv[]) {

@@ -1,9 +1,11 @@
 #include "RandomPlayer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include "layout/BetSpotCatalogue.h"
 #include "ui/LayoutGeometry.h"
 #include "ui/qt/ControlLook.h"
+#include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/FrmQuelta.h"
 #include "ui/qt/FrmStats.h"
 #include "ui/qt/MenuBarMirror.h"
@@ -79,13 +82,17 @@ std::string RandomPlayer::Action::describe() const {
     case Kind::CloseStats: return "Close";
     case Kind::CloseStatsBox: return "close box of the statistics window";
     case Kind::About: return "About";
+    case Kind::AnalysisRun: return "analysis Run";
+    case Kind::AnalysisCancel: return "analysis Cancel";
+    case Kind::AnalysisKeepA: return "analysis Keep as A";
+    case Kind::AnalysisClose: return "close box of the analysis window";
     }
     return "?";
 }
 
 RandomPlayer::Action RandomPlayer::pick() {
     // Weights: clicks on the layout are what a player does most.
-    static constexpr std::array<Weighted, 11> kWeights{{
+    static constexpr std::array<Weighted, 15> kWeights{{
         {60, static_cast<int>(Kind::SpotClick)},
         {2, static_cast<int>(Kind::SpotBurst)},
         {22, static_cast<int>(Kind::Menu)},
@@ -97,6 +104,10 @@ RandomPlayer::Action RandomPlayer::pick() {
         {2, static_cast<int>(Kind::CloseStats)},
         {2, static_cast<int>(Kind::CloseStatsBox)},
         {1, static_cast<int>(Kind::About)},
+        {2, static_cast<int>(Kind::AnalysisRun)},
+        {1, static_cast<int>(Kind::AnalysisCancel)},
+        {1, static_cast<int>(Kind::AnalysisKeepA)},
+        {1, static_cast<int>(Kind::AnalysisClose)},
     }};
     int total = 0;
     for (const Weighted& w : kWeights)
@@ -189,6 +200,10 @@ void RandomPlayer::perform(const Action& action) {
         break;
     }
     case Kind::About: window_.menus().action(MenuItem::mnuAbout)->trigger(); break;
+    case Kind::AnalysisRun:
+    case Kind::AnalysisCancel:
+    case Kind::AnalysisKeepA:
+    case Kind::AnalysisClose: actOnAnalysis(action.kind); break;
     }
     --depth_;
     if (afterEach_)
@@ -231,4 +246,44 @@ void RandomPlayer::closeModalSoon(QObject* dialog) {
         if (!box.isNull())
             box->accept();
     });
+}
+
+void RandomPlayer::actOnAnalysis(Kind kind) {
+    FrmAnalysis* analysis = window_.analysisWindow();
+    // Like the statistics window, reachable only while it is on screen.
+    if (analysis == nullptr || !analysis->isVisible())
+        return;
+    const auto click = [analysis](const char* name) {
+        if (auto* button = analysis->findChild<QPushButton*>(QString::fromLatin1(name)))
+            button->click();
+    };
+    switch (kind) {
+    case Kind::AnalysisRun:
+        fillAnalysisFields(analysis);
+        click("cmdRun");
+        break;
+    case Kind::AnalysisCancel: click("cmdCancel"); break;
+    case Kind::AnalysisKeepA:
+        fillAnalysisFields(analysis);
+        click("cmdKeepA");
+        break;
+    default: analysis->close(); break;
+    }
+}
+
+// Small analyses, so that many end while the table plays on; now and then a
+// field the window must refuse.
+void RandomPlayer::fillAnalysisFields(QWidget* analysis) {
+    const auto field = [analysis](const char* name) {
+        return analysis->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    const auto between = [this](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); };
+    field("txtSpins")->setText(QString::number(between(1, 200)));
+    field("txtSessions")->setText(QString::number(between(10, 3000)));
+    field("txtStopLoss")->setText(chance(0.3) ? QString::number(between(0, 50)) : QString());
+    field("txtTarget")->setText(chance(0.3) ? QString::number(between(50, 5000)) : QString());
+    if (chance(0.1))
+        field(chance(0.5) ? "txtBankroll" : "txtSpins")->setText(QStringLiteral("lots"));
+    auto* progression = analysis->findChild<QComboBox*>(QStringLiteral("cboProgression"));
+    progression->setCurrentIndex(between(0, progression->count() - 1));
 }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -16,8 +18,9 @@ class FrmQuelta;
 // Plays the real table window at random, as a player with every input at
 // hand would: clicks of the three buttons on every bet spot, bursts of clicks
 // up to a spot's table limit, every leaf menu item but Exit, the table's
-// buttons but Quit, the statistics window's buttons and close box, and the
-// About box. Some actions are fired from inside running operations: at the
+// buttons but Quit, the statistics window's buttons and close box, the
+// About box, and the analysis window's Run (with small analyses, now and then
+// bad input), Cancel, Keep as A and close box. Some actions are fired from inside running operations: at the
 // game's yields (a run, a sweep, the pause of chip removal, a
 // re-initialisation) and while a modal box is open; every modal box is then
 // closed, as a player would close it.
@@ -63,7 +66,11 @@ private:
         ResumePlay,
         CloseStats,
         CloseStatsBox,
-        About
+        About,
+        AnalysisRun,
+        AnalysisCancel,
+        AnalysisKeepA,
+        AnalysisClose
     };
     struct Action {
         Kind kind;
@@ -79,6 +86,8 @@ private:
     std::string runningOperation() const;
     void clickSpot(int slot, int button);
     void clickButton(const char* objectName);
+    void actOnAnalysis(Kind kind);
+    void fillAnalysisFields(QWidget* analysis);
     void closeModalSoon(QObject* dialog);
     bool chance(double p);
 

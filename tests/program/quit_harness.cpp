@@ -1,15 +1,17 @@
 // A child process for the Quit and Exit tests: it starts the real table
 // window on the offscreen platform, sets up a moment (a 400-spin run, the
 // wheel sweep of a normal spin, the statistics window open or minimised, a
-// table-limit box open) and, from a timer, quits there with the Quit button,
+// table-limit box open, a 400-spin run while the analysis window analyses on
+// its own threads) and, from a timer, quits there with the Quit button,
 // File > Exit or a close of the main window through the window system.
 //
-//   quit_harness run|sweep|stats|minimised|limit quit|exit|close
+//   quit_harness run|sweep|stats|minimised|limit|analysis quit|exit|close
 //
 // It prints "quitting" just before it asks; an exit status of 0 after that
 // is the program ending itself. If the program carries on instead, the
 // harness reports what it saw and exits with kCarriedOn.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -23,6 +25,7 @@
 #include "game/RandomGenerator.h"
 #include "layout/BetSpotCatalogue.h"
 #include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/FrmQuelta.h"
 #include "ui/qt/FrmStats.h"
 #include "ui/qt/MenuBarMirror.h"
@@ -115,6 +118,21 @@ int main(int argc, char* argv[]) {
     } else if (scenario == "limit") {
         QObject::connect(&trigger, &QTimer::timeout, [&] {
             if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr)
+                quit(window, command, trigger);
+        });
+    } else if (scenario == "analysis") {
+        game.BetSpotMouseUp(slot::lblRed, kLeftButton);
+        game.menuClicked(MenuItem::mnuDaySpins);
+        window.menus().action(MenuItem::mnuSystemAnalysis)->trigger();
+        FrmAnalysis* analysis = window.analysisWindow();
+        // Far too long to end on its own before the quit.
+        analysis->findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("100000"));
+        analysis->findChild<QLineEdit*>(QStringLiteral("txtSessions"))->setText(QStringLiteral("100000000"));
+        analysis->run();
+        if (!analysis->running())
+            return kUsage;
+        QObject::connect(&trigger, &QTimer::timeout, [&, analysis] {
+            if (game.state().SpinCount >= kQuitAtSpin && analysis->running())
                 quit(window, command, trigger);
         });
     } else {

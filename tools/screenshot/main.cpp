@@ -1,10 +1,15 @@
 // quelta_screenshot [pictures-folder [output-folder]]
 // Runs the table window unattended and saves window-at-rest.png,
-// window-with-chips.png, stats-window.png and american-with-chips.png. Message boxes (a missing
+// window-with-chips.png, stats-window.png, american-with-chips.png and
+// analysis-window.png, analysis-compare.png and analysis-wheel.png (the System
+// Analysis window after an analysis, its comparison and its wheel test). Message boxes (a missing
 // picture file) are answered at once so the run never waits for a person.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,6 +20,7 @@
 #include "game/QueltaGame.h"
 #include "layout/BetSpotCatalogue.h"
 #include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/FrmQuelta.h"
 #include "ui/qt/FrmStats.h"
 #include "ui/qt/QtScreen.h"
@@ -29,6 +35,9 @@ constexpr int kLeftButton = 1;
 constexpr std::array kBetSlots = {
     10, 20, 33, 47, 60, 75, 90, 104, 120, 133, slot::lblRed, slot::lblFirstDoz, slot::lblSecondColumn, slot::lblOdd};
 constexpr int kChipsPerSpot = 3;
+constexpr int kAnalysisWidth = 1000;
+constexpr int kAnalysisHeight = 760;
+constexpr int kAnalysisWaitMs = 60'000;
 // On the American wheel, the zero area's own spots as well.
 constexpr std::array kAmericanBetSlots = {slot::lblZeroA, slot::lblDoubleZero, slot::lblZeroDoubleZeroTwo, 12, 50,
                                           slot::lblBlack, slot::lblThirdDoz,   slot::lblThirdColumn};
@@ -87,5 +96,29 @@ int main(int argc, char* argv[]) {
     game.cmdStart_Click();
     QApplication::processEvents();
     ok = save(&window, output + QStringLiteral("/american-with-chips.png")) && ok;
+
+    // The analysis window after a run of the American layout, with the
+    // player's own session of the last run drawn over the bands.
+    window.openAnalysis();
+    FrmAnalysis* analysis = window.analysisWindow();
+    analysis->resize(kAnalysisWidth, kAnalysisHeight);
+    analysis->findChild<QPushButton*>(QStringLiteral("cmdRun"))->click();
+    const bool finished = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
+    QApplication::processEvents();
+    ok = finished && save(analysis, output + QStringLiteral("/analysis-window.png")) && ok;
+
+    // Kept as A, then one more chip on every spot of the layout, and the wheel's
+    // test over the spins so far.
+    analysis->findChild<QPushButton*>(QStringLiteral("cmdKeepA"))->click();
+    placeChips(game, kAmericanBetSlots);
+    analysis->findChild<QPushButton*>(QStringLiteral("cmdRun"))->click();
+    const bool compared = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
+    auto* tabs = analysis->findChild<QTabWidget*>(QStringLiteral("tabAnalysis"));
+    tabs->setCurrentIndex(1);
+    QApplication::processEvents();
+    ok = compared && save(analysis, output + QStringLiteral("/analysis-compare.png")) && ok;
+    tabs->setCurrentIndex(2);
+    QApplication::processEvents();
+    ok = save(analysis, output + QStringLiteral("/analysis-wheel.png")) && ok;
     return ok ? 0 : 1;
 }

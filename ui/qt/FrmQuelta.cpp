@@ -15,6 +15,7 @@
 #include "ui/qt/ControlFactory.h"
 #include "ui/qt/ControlLook.h"
 #include "ui/qt/FontSetup.h"
+#include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/MenuBarMirror.h"
 #include "ui/qt/QtScreen.h"
 #include "ui/qt/SpotLabel.h"
@@ -140,11 +141,21 @@ void FrmQuelta::buildMenus() {
 }
 
 void FrmQuelta::menuChosen(MenuItem item) {
+    if (item == MenuItem::mnuSystemAnalysis) {
+        openAnalysis();
+        return;
+    }
     // Undo the action's own toggle first: the handler may run a whole spin,
     // and the menu must show the game's flags all the while.
     menus_->sync(item, game_->checked(item), game_->enabled(item));
     game_->menuClicked(item);
     menus_->sync(item, game_->checked(item), game_->enabled(item));
+}
+
+void FrmQuelta::openAnalysis() {
+    if (!analysis_)
+        analysis_ = std::make_unique<FrmAnalysis>(*game_);
+    analysis_->open(*this);
 }
 
 void FrmQuelta::updateSpotNames() {

@@ -15,6 +15,7 @@ class QtScreen;
 class TableSurface;
 class SpotLabel;
 class MenuBarMirror;
+class FrmAnalysis;
 
 // The main window: the table, its controls, the menu bar and the game they
 // show. It holds no rule of the game: clicks and menu choices go to the
@@ -38,6 +39,12 @@ public:
 
     // Keeps the spot labels' spoken names in step with the wheel.
     void updateSpotNames();
+    // The System Analysis window: opened from the View menu, or brought to
+    // the front when it is open already. It is a view of the windows, not
+    // part of the game.
+    void openAnalysis();
+    // The analysis window once it has been opened, else nullptr.
+    FrmAnalysis* analysisWindow() const { return analysis_.get(); }
     // Tells assistive tools how many chips lie on the spot, from its count.
     void describeSpotChips(int displaySlot, const QString& chipCaption);
 
@@ -58,6 +65,8 @@ private:
     std::unique_ptr<QtScreen> screen_;
     std::unique_ptr<QueltaGame> game_;
     std::unique_ptr<MenuBarMirror> menus_;
+    // Reads the game, so it goes before the game does.
+    std::unique_ptr<FrmAnalysis> analysis_;
     TableSurface* table_ = nullptr;
     ControlRegistry controls_;
     std::array<SpotLabel*, kSpotCount> spots_{};

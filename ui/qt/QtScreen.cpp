@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +9,7 @@
 #include <cstdlib>
 
 #include "ui/qt/ControlLook.h"
+#include "ui/qt/CurrencyText.h"
 #include "ui/qt/DibLoader.h"
 #include "ui/qt/FrmAbout.h"
 #include "ui/qt/FrmQuelta.h"
@@ -21,19 +21,6 @@
 
 namespace {
 constexpr std::string_view kProgramTitle = "Quelta";
-constexpr int kCurrencyDecimals = 2;
-constexpr double kTenThousandthsPerDollar = 10'000.0;
-
-QString currencyText(Money amount) {
-    // Only for display: the amount itself stays exact in the game.
-    const double dollars = static_cast<double>(amount.tenThousandths()) / kTenThousandthsPerDollar;
-    const QLocale locale;
-    // A locale without a currency of its own (the "C" locale of a bare
-    // session) would show no symbol at all; the table's currency is dollars.
-    if (locale.currencySymbol().isEmpty())
-        return QLocale(QLocale::English, QLocale::UnitedStates).toCurrencyString(dollars, {}, kCurrencyDecimals);
-    return locale.toCurrencyString(dollars, {}, kCurrencyDecimals);
-}
 } // namespace
 
 QtScreen::QtScreen(FrmQuelta& window) : window_(window) {}

@@ -1,0 +1,24 @@
+#include "analysis/SessionPlay.h"
+
+#include <algorithm>
+
+#include "analysis/ProgressionLadder.h"
+
+SessionTables::SessionTables(const BettingSystem& system)
+    : pockets(pocketsOn(system.wheel)), spins(system.rules.spinsPerSession) {
+    const ChipRules rules = chipRulesOf(system);
+    startChips = rules.bankroll;
+    stopLossChips = rules.stopLoss.value_or(stopLossChips);
+    targetChips = rules.target.value_or(targetChips);
+
+    const ProgressionLadder ladder(system);
+    flat = ladder.steps() == 1;
+    for (int step = 0; step < ladder.steps(); ++step) {
+        const StakeLevel& level = ladder.level(step);
+        chipsBet.push_back(level.chipsBet);
+        net.insert(net.end(), level.netChips.begin(), level.netChips.end());
+        nextStep.push_back(ladder.next(step, false));
+        nextStep.push_back(ladder.next(step, true));
+        endsAtOrBelow.push_back(std::max(stopLossChips, level.chipsBet - 1));
+    }
+}

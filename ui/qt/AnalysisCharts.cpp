@@ -1,0 +1,253 @@
+#include "ui/qt/AnalysisCharts.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+
+#include "game/Pocket.h"
+#include "ui/qt/CurrencyText.h"
+
+namespace {
+constexpr double kPercent = 100.0;
+constexpr double kPocketLabelScale = 0.75;
+// A histogram leaves out at most this share of the sessions at either end.
+constexpr double kTailLeftOut = 0.0005;
+constexpr std::size_t kMostBars = 40;
+constexpr double kWidestEndBar = 1.0; // in widths of the bar beside it
+constexpr int kChartMinimumWidth = 340;
+constexpr int kChartMinimumHeight = 220;
+// A chart with more points than this is thinned: the screen has no more
+// pixels across, and the game's yields must not wait for a long redraw.
+constexpr std::size_t kMostPointsAcross = 200;
+const QColor kOuterBand(173, 216, 230);
+const QColor kInnerBand(100, 149, 237);
+const QColor kMedian(0, 0, 139);
+const QColor kOwnSession(220, 20, 60);
+const QColor kHistogram(70, 130, 180);
+const QColor kExpected(220, 20, 60);
+
+std::size_t strideFor(std::size_t points) {
+    return std::max<std::size_t>(1, (points + kMostPointsAcross - 1) / kMostPointsAcross);
+}
+
+// The bars a player can read: the far tails that hold almost nothing are
+// left out (an exact histogram reaches to the luckiest session possible), and
+// neighbouring bars are merged until at most kMostBars remain.
+std::vector<HistogramBin> readableBins(const std::vector<HistogramBin>& bins) {
+    std::size_t first = 0;
+    std::size_t last = bins.size();
+    for (double tail = 0; first + 1 < last && tail + bins[first].probability < kTailLeftOut; ++first)
+        tail += bins[first].probability;
+    for (double tail = 0; last - 1 > first && tail + bins[last - 1].probability < kTailLeftOut; --last)
+        tail += bins[last - 1].probability;
+    const std::size_t kept = last - first;
+    const std::size_t perBar = (kept + kMostBars - 1) / kMostBars;
+    std::vector<HistogramBin> bars;
+    for (std::size_t i = first; i < last; i += perBar) {
+        HistogramBin bar{bins[i].low, bins[i].high, 0};
+        for (std::size_t j = i; j < std::min(i + perBar, last); ++j) {
+            bar.high = bins[j].high;
+            bar.probability += bins[j].probability;
+        }
+        bars.push_back(bar);
+    }
+    // An end bar that gathers a long thin tail is drawn as wide as its
+    // neighbour, so that the tail does not squeeze the rest to one side.
+    if (bars.size() > 2) {
+        const double width = bars[1].high - bars[1].low;
+        bars.front().low = std::max(bars.front().low, bars.front().high - kWidestEndBar * width);
+        bars.back().high = std::min(bars.back().high, bars.back().low + kWidestEndBar * width);
+    }
+    return bars;
+}
+
+QValueAxis* valueAxis(const QString& title) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    return axis;
+}
+
+// An area does not own the lines that bound it; it is given them, so that
+// they go when the chart removes it.
+QAreaSeries* areaBetween(QLineSeries* upper, QLineSeries* lower) {
+    auto* area = new QAreaSeries(upper, lower);
+    upper->setParent(area);
+    if (lower != nullptr)
+        lower->setParent(area);
+    return area;
+}
+
+void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
+    chart->addSeries(series);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
+QAreaSeries* band(const QList<QPointF>& low, const QList<QPointF>& high, const QString& name, const QColor& colour) {
+    auto* lower = new QLineSeries;
+    lower->replace(low);
+    auto* upper = new QLineSeries;
+    upper->replace(high);
+    auto* area = areaBetween(upper, lower);
+    area->setName(name);
+    area->setColor(colour);
+    area->setBorderColor(colour);
+    return area;
+}
+} // namespace
+
+QChartView* makeChartView(const QString& objectName, const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* view = new QChartView(chart);
+    view->setObjectName(objectName);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
+    return view;
+}
+
+void clearChart(QChart* chart) {
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+void showHistogram(QChart* chart, const std::vector<HistogramBin>& allBins, double dollarsPerUnit,
+                   const QString& xTitle) {
+    clearChart(chart);
+    if (allBins.empty())
+        return;
+    const std::vector<HistogramBin> bins = readableBins(allBins);
+    QList<QPointF> outline;
+    double highest = 0;
+    for (const HistogramBin& bin : bins) {
+        const double share = bin.probability * kPercent;
+        outline.append({bin.low * dollarsPerUnit, 0});
+        outline.append({bin.low * dollarsPerUnit, share});
+        outline.append({bin.high * dollarsPerUnit, share});
+        outline.append({bin.high * dollarsPerUnit, 0});
+        highest = std::max(highest, share);
+    }
+    auto* upper = new QLineSeries;
+    upper->replace(outline);
+    auto* bars = areaBetween(upper, nullptr);
+    bars->setColor(kHistogram);
+    bars->setBorderColor(kHistogram.darker());
+    bars->setName(QObject::tr("Share of sessions"));
+    QValueAxis* x = valueAxis(xTitle);
+    x->setRange(bins.front().low * dollarsPerUnit, bins.back().high * dollarsPerUnit);
+    x->applyNiceNumbers();
+    QValueAxis* y = valueAxis(QObject::tr("% of sessions"));
+    y->setLabelFormat(QStringLiteral("%g"));
+    y->setRange(0, highest > 0 ? highest * 1.1 : 1);
+    y->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    attach(chart, bars, x, y);
+    chart->legend()->hide();
+}
+
+QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& bands, Money chipValue) {
+    clearChart(chart);
+    const double perChip = dollarsOf(chipValue);
+    QList<QPointF> p5, p25, p50, p75, p95;
+    const std::size_t stride = strideFor(bands.size());
+    double lowest = 0, highest = 0;
+    for (std::size_t spin = 0; spin < bands.size(); spin += stride) {
+        const BankrollBand& b = bands[spin];
+        const double x = static_cast<double>(spin);
+        p5.append({x, b.p5 * perChip});
+        p25.append({x, b.p25 * perChip});
+        p50.append({x, b.p50 * perChip});
+        p75.append({x, b.p75 * perChip});
+        p95.append({x, b.p95 * perChip});
+        lowest = std::min(lowest, b.p5 * perChip);
+        highest = std::max(highest, b.p95 * perChip);
+    }
+    QValueAxis* x = valueAxis(QObject::tr("Spin"));
+    x->setRange(0, bands.empty() ? 1 : static_cast<double>(bands.size() - 1));
+    QValueAxis* y = valueAxis(QObject::tr("Bankroll ($)"));
+    y->setRange(lowest, highest > lowest ? highest * 1.05 : lowest + 1);
+    y->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    attach(chart, band(p5, p95, QObject::tr("5 to 95%"), kOuterBand), x, y);
+    attach(chart, band(p25, p75, QObject::tr("25 to 75%"), kInnerBand), x, y);
+    auto* median = new QLineSeries;
+    median->setName(QObject::tr("Median"));
+    median->replace(p50);
+    median->setColor(kMedian);
+    attach(chart, median, x, y);
+    auto* own = new QLineSeries;
+    own->setName(QObject::tr("Your session"));
+    own->setColor(kOwnSession);
+    QPen pen = own->pen();
+    pen.setWidth(2);
+    own->setPen(pen);
+    attach(chart, own, x, y);
+    chart->legend()->show();
+    return own;
+}
+
+QList<QPointF> ownSessionPoints(Money startBankroll, const std::vector<Money>& netPerSpin, std::size_t mostSpins) {
+    const std::size_t spins = std::min(netPerSpin.size(), mostSpins);
+    const std::size_t stride = strideFor(spins + 1);
+    QList<QPointF> points;
+    Money bankroll = startBankroll;
+    points.append({0, dollarsOf(bankroll)});
+    for (std::size_t i = 0; i < spins; ++i) {
+        bankroll += netPerSpin[i];
+        if ((i + 1) % stride == 0 || i + 1 == spins)
+            points.append({static_cast<double>(i + 1), dollarsOf(bankroll)});
+    }
+    return points;
+}
+
+void showHitsPerPocket(QChart* chart, const FairnessReport& report) {
+    clearChart(chart);
+    auto* hits = new QBarSet(QObject::tr("Hits"));
+    hits->setColor(kHistogram);
+    QStringList pockets;
+    auto* expected = new QLineSeries;
+    expected->setName(QObject::tr("Expected on a fair wheel"));
+    expected->setColor(kExpected);
+    double highest = 1;
+    for (std::size_t i = 0; i < report.pockets.size(); ++i) {
+        const PocketDeviation& p = report.pockets[i];
+        hits->append(p.observed);
+        pockets.append(
+            QString::fromLatin1(pocketText(p.pocket).data(), static_cast<qsizetype>(pocketText(p.pocket).size())));
+        expected->append(static_cast<double>(i), p.expected);
+        highest = std::max({highest, static_cast<double>(p.observed), p.expected});
+    }
+    auto* bars = new QBarSeries;
+    bars->append(hits);
+    bars->setBarWidth(0.8);
+    auto* x = new QBarCategoryAxis;
+    x->append(pockets);
+    // Two-digit numbers side by side need a smaller type than the chart's.
+    QFont small = x->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * kPocketLabelScale);
+    x->setLabelsFont(small);
+    QValueAxis* y = valueAxis(QObject::tr("Hits"));
+    y->setLabelFormat(QStringLiteral("%g"));
+    y->setRange(0, highest * 1.15);
+    y->applyNiceNumbers();
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    attach(chart, bars, x, y);
+    attach(chart, expected, x, y);
+    chart->legend()->show();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+#include "analysis/SessionAnalysis.h"
+#include "analysis/WheelFairness.h"
+
+class QChart;
+class QChartView;
+class QLineSeries;
+
+// The charts of the analysis window, drawn with Qt Charts. Each function
+// replaces what the chart showed before.
+
+// A chart view for one of the window's charts, named and titled.
+QChartView* makeChartView(const QString& objectName, const QString& title);
+
+// A histogram as a stepped outline over its bars: x in dollars, y the share in
+// percent. The far tails that hold almost nothing are left out.
+void showHistogram(QChart* chart, const std::vector<HistogramBin>& bins, double dollarsPerUnit, const QString& xTitle);
+
+// The bankroll over the spins of a session as percentile bands (5 to 95,
+// 25 to 75) and the median, in dollars. Returns the line the player's own
+// session is drawn on, empty, on the same axes.
+QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& bands, Money chipValue);
+
+// The player's own session, from its start bankroll, with at most as many
+// points as the bands have spins.
+QList<QPointF> ownSessionPoints(Money startBankroll, const std::vector<Money>& netPerSpin, std::size_t mostSpins);
+
+// Hits of every pocket as bars, with the fair wheel's expected count as a line.
+void showHitsPerPocket(QChart* chart, const FairnessReport& report);
+
+// Empties the chart, leaving its title.
+void clearChart(QChart* chart);

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "analysis/AnalysisJob.h"
+#include "analysis/BettingSystem.h"
+#include "ui/Screen.h"
+
+class ComparePanel;
+class QTabWidget;
+class QueltaGame;
+class SessionPanel;
+class SpinFigures;
+class WheelPanel;
+
+// The System Analysis window: what the layout on the table does in one spin
+// and over many sessions, how it compares with a system kept as A, and
+// whether the wheel looks fair. It only reads the game's state, on the
+// window thread, and never changes it; the sessions are analysed on the
+// analysis job's own threads from a snapshot of the table.
+//
+// A re-initialisation of the table (Reset, a wheel or unit change) cancels a
+// running analysis and clears the figures shown, which belonged to the table
+// as it was: figures of two tables never stand side by side. A system kept as
+// A stays, since the player froze it on purpose.
+class FrmAnalysis : public QWidget {
+public:
+    explicit FrmAnalysis(const QueltaGame& game);
+    ~FrmAnalysis() override;
+
+    // Brings the window up beside the table, or to the front when it is open.
+    void open(const QWidget& table);
+
+    void run();
+    void cancel();
+    void keepAsA();
+    void forgetA();
+    bool running() const { return job_ != nullptr; }
+    // Reads the table now rather than at the next turn of the live timer.
+    void refreshNow();
+
+    // How often the window looks at the table and at a running analysis.
+    static constexpr int kRefreshMs = 100;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // What the figures on show were computed from, to tell when they are stale.
+    struct TableSeen {
+        Wheel wheel = Wheel::European;
+        BettingUnit unit = BettingUnit::OneDollar;
+        std::array<ChipCount, kSpotCount> stakes{};
+        NumberHitCounts hits{};
+        std::size_t ledgerSpins = 0;
+        std::uint32_t reinitialisations = 0;
+        bool operator==(const TableSeen&) const = default;
+    };
+    TableSeen seeTable() const;
+    void tick();
+    void tableReinitialised();
+    void pollJob();
+    void showOwnSession();
+    std::optional<BettingSystem> readSystem();
+
+    const QueltaGame& game_;
+    QTimer timer_;
+    SpinFigures* spin_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    SessionPanel* sessions_ = nullptr;
+    ComparePanel* compare_ = nullptr;
+    WheelPanel* wheel_ = nullptr;
+    std::optional<TableSeen> seen_;
+    std::unique_ptr<AnalysisJob> job_;
+    BettingSystem jobSystem_;
+    bool outcomeShown_ = false;
+    std::optional<BettingSystem> keptA_;
+    bool placed_ = false;
+};
