@@ -1,28 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include <random>
-
+#include "bench/BenchClockAndRandom.h"
 #include "bench/SilentScreen.h"
 #include "game/QueltaGame.h"
 #include "results/Settlement.h"
 #include "ui/Screen.h"
 
 namespace {
-
-class SteppingClock : public Clock {
-public:
-    double now() override { return seconds += 0.01; }
-    double seconds = 0;
-};
-
-class FastRandom : public RandomSource {
-public:
-    void seed(double) override {}
-    double fraction() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-private:
-    std::mt19937_64 engine_{42};
-};
 
 // The pure settlement of a busy layout: every spot that takes chips holds some.
 void BM_SettleChipsBusyLayout(benchmark::State& state) {

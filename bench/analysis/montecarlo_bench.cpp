@@ -2,9 +2,9 @@
 
 #include <chrono>
 #include <ctime>
-#include <random>
 
 #include "analysis/SessionAnalysis.h"
+#include "bench/BenchClockAndRandom.h"
 #include "bench/SilentScreen.h"
 #include "game/QueltaGame.h"
 
@@ -29,21 +29,6 @@ BettingSystem redAndThreeStraights() {
     system.rules.spinsPerSession = 400;
     return system;
 }
-
-class SteppingClock : public Clock {
-public:
-    double now() override { return seconds += 0.01; }
-    double seconds = 0;
-};
-
-class FastRandom : public RandomSource {
-public:
-    void seed(double) override {}
-    double fraction() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-
-private:
-    std::mt19937_64 engine_{42};
-};
 
 double gameSecondsPerSpin = 0; // measured first, for the ratio below
 
