@@ -11,6 +11,7 @@
 
 #include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/AnalysisText.h"
+#include "ui/qt/FigureRow.h"
 
 ComparePanel::ComparePanel(QWidget* parent, std::function<void()> keep, std::function<void()> forget)
     : QWidget(parent) {
@@ -50,13 +51,8 @@ ComparePanel::ComparePanel(QWidget* parent, std::function<void()> keep, std::fun
 }
 
 QLabel* ComparePanel::addResult(const char* objectName, const QString& caption) {
-    const int row = results_->rowCount();
-    auto* value = new QLabel(QStringLiteral(" "), this);
-    value->setObjectName(QString::fromLatin1(objectName));
+    QLabel* value = addFigureRow(*results_, *this, objectName, caption, results_->rowCount(), 0, Qt::AlignTop);
     value->setWordWrap(true);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    results_->addWidget(new QLabel(caption + QLatin1Char(':'), this), row, 0, Qt::AlignTop);
-    results_->addWidget(value, row, 1, Qt::AlignTop);
     return value;
 }
 

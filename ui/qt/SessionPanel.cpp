@@ -15,6 +15,7 @@
 #include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/AnalysisText.h"
 #include "ui/qt/CurrencyText.h"
+#include "ui/qt/FigureRow.h"
 
 namespace {
 constexpr int kBankrollTimesBet = 100;
@@ -123,13 +124,7 @@ QLineEdit* SessionPanel::addField(SystemField field, const char* objectName, con
 }
 
 QLabel* SessionPanel::addResult(const char* objectName, const QString& caption) {
-    const int row = results_->rowCount();
-    auto* value = new QLabel(QStringLiteral(" "), this);
-    value->setObjectName(QString::fromLatin1(objectName));
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    results_->addWidget(new QLabel(caption + QLatin1Char(':'), this), row, 0, Qt::AlignTop);
-    results_->addWidget(value, row, 1, Qt::AlignTop);
-    return value;
+    return addFigureRow(*results_, *this, objectName, caption, results_->rowCount(), 0, Qt::AlignTop);
 }
 
 QLabel* SessionPanel::errorLabel(SystemField field) const {

@@ -5,6 +5,7 @@
 
 #include "ui/qt/AnalysisText.h"
 #include "ui/qt/CurrencyText.h"
+#include "ui/qt/FigureRow.h"
 
 namespace {
 constexpr int kFigureColumns = 2; // caption and value, twice across
@@ -44,13 +45,7 @@ QLabel* SpinFigures::addFigure(const char* objectName, const QString& caption) {
     const int column = (rows_ / kRowsPerColumn) * kFigureColumns;
     const int row = 1 + rows_ % kRowsPerColumn;
     ++rows_;
-    auto* name = new QLabel(caption + QLatin1Char(':'), this);
-    auto* value = new QLabel(QStringLiteral(" "), this);
-    value->setObjectName(QString::fromLatin1(objectName));
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(name, row, column);
-    grid->addWidget(value, row, column + 1);
-    return value;
+    return addFigureRow(*grid, *this, objectName, caption, row, column);
 }
 
 void SpinFigures::showSpin(const SpinAnalysis& spin) {

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <Qt>
+
+class QGridLayout;
+class QLabel;
+class QString;
+class QWidget;
+
+// Puts "caption:" at (row, column) of `grid` and beside it a blank value label
+// named `objectName` that the player can select and copy; returns the value
+// label, which the analysis panels fill in later.
+QLabel* addFigureRow(QGridLayout& grid, QWidget& parent, const char* objectName, const QString& caption, int row,
+                     int column = 0, Qt::Alignment alignment = {});
