@@ -24,6 +24,19 @@ QUELTA_PACKAGES=(
     file
     desktop-file-utils
     appstream
+    lintian
+    # system files and the command-line analyser
+    libtomlplusplus-dev
+    libcli11-dev
+    # the screen-reader test: a private X server and D-Bus session with the
+    # accessibility bus, driven through AT-SPI from Python
+    xvfb
+    xauth
+    dbus-x11
+    at-spi2-core
+    python3-pyatspi
+    python3-gi
+    gir1.2-atspi-2.0
 )
 
 # Installs the packages that dpkg does not report as installed. Does nothing,
