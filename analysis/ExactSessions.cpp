@@ -7,6 +7,7 @@
 #include "analysis/ChipDistribution.h"
 #include "analysis/ExactPlan.h"
 #include "analysis/SessionAnalysis.h"
+#include "analysis/ZeroedDoubles.h"
 
 namespace {
 
@@ -24,13 +25,16 @@ struct Range {
 Estimate exact(double value) { return {value, value, value}; }
 
 // The probability table over (progression step x bankroll), advanced one spin
-// at a time; sessions that end leave it for the tally of end bankrolls.
+// at a time; sessions that end leave it for the tally of end bankrolls. A row
+// of the largest tables takes milliseconds, so the passes over the rows look
+// for a stop before each row; once stopped, the table holds nothing to read.
 class SessionTable {
 public:
-    explicit SessionTable(const ExactPlan& plan)
-        : plan_(plan), width_(plan.high - plan.low + 1), steps_(static_cast<std::int64_t>(plan.steps.size())),
-          now_(static_cast<std::size_t>(width_ * steps_)), next_(now_.size()), ended_(static_cast<std::size_t>(width_)),
-          total_(static_cast<std::size_t>(width_)), live_(plan.steps.size()), nextLive_(plan.steps.size()) {
+    SessionTable(const ExactPlan& plan, std::stop_token stop)
+        : plan_(plan), stop_(std::move(stop)), width_(plan.high - plan.low + 1),
+          steps_(static_cast<std::int64_t>(plan.steps.size())), now_(static_cast<std::size_t>(width_ * steps_)),
+          next_(now_.size()), ended_(static_cast<std::size_t>(width_)), total_(static_cast<std::size_t>(width_)),
+          live_(plan.steps.size()), nextLive_(plan.steps.size()) {
         const std::int64_t start = plan.chips.bankroll - plan.low;
         now_[static_cast<std::size_t>(start)] = 1.0;
         live_[0].take(start, start);
@@ -40,7 +44,7 @@ public:
     // returns the mass of the sessions that go on to play the spin.
     double ruinBeforeSpin() {
         double playing = 0;
-        for (std::int64_t s = 0; s < steps_; ++s) {
+        for (std::int64_t s = 0; s < steps_ && !stop_.stop_requested(); ++s) {
             Range& r = live_[static_cast<std::size_t>(s)];
             const std::int64_t covered = plan_.steps[static_cast<std::size_t>(s)].stake - plan_.low;
             if (!r.empty() && r.first < covered)
@@ -55,6 +59,8 @@ public:
         for (Range& r : nextLive_)
             r = Range{};
         for (std::int64_t s = 0; s < steps_; ++s) {
+            if (stop_.stop_requested())
+                return;
             const Range r = live_[static_cast<std::size_t>(s)];
             if (r.empty())
                 continue;
@@ -105,32 +111,36 @@ public:
 
     // Every session's bankroll now, ended or not.
     BankrollBand band() {
+        if (stop_.stop_requested())
+            return {};
         Range all = endedRange_;
         for (const Range& r : live_)
             if (!r.empty())
                 all.take(r.first, r.last);
         std::copy(ended_.begin() + all.first, ended_.begin() + all.last + 1, total_.begin() + all.first);
         for (std::int64_t s = 0; s < steps_; ++s) {
+            if (stop_.stop_requested())
+                return {};
             const Range& r = live_[static_cast<std::size_t>(s)];
             for (std::int64_t b = r.first; b <= r.last; ++b)
                 total_[static_cast<std::size_t>(b)] += row(now_, s)[b];
         }
-        return bandOf({plan_.low + all.first,
-                       std::span<const double>(total_).subspan(static_cast<std::size_t>(all.first),
-                                                               static_cast<std::size_t>(all.last - all.first + 1))});
+        return bandOf(
+            {plan_.low + all.first, total_.span().subspan(static_cast<std::size_t>(all.first),
+                                                          static_cast<std::size_t>(all.last - all.first + 1))});
     }
 
     ChipDistribution ends() const {
-        return {plan_.low + endedRange_.first, std::span<const double>(ended_).subspan(
-                                                   static_cast<std::size_t>(endedRange_.first),
-                                                   static_cast<std::size_t>(endedRange_.last - endedRange_.first + 1))};
+        return {plan_.low + endedRange_.first,
+                ended_.span().subspan(static_cast<std::size_t>(endedRange_.first),
+                                      static_cast<std::size_t>(endedRange_.last - endedRange_.first + 1))};
     }
     double ruin() const { return ruin_; }
     double target() const { return target_; }
     double stopLoss() const { return stopLoss_; }
 
 private:
-    double* row(std::vector<double>& table, std::int64_t step) { return table.data() + step * width_; }
+    double* row(ZeroedDoubles& table, std::int64_t step) { return table.data() + step * width_; }
 
     double massOf(std::int64_t s, const Range& r) {
         double mass = 0;
@@ -154,10 +164,11 @@ private:
     }
 
     const ExactPlan& plan_;
+    std::stop_token stop_;
     std::int64_t width_;
     std::int64_t steps_;
-    std::vector<double> now_, next_; // step-major: row s holds bankrolls low..high
-    std::vector<double> ended_, total_;
+    ZeroedDoubles now_, next_; // step-major: row s holds bankrolls low..high
+    ZeroedDoubles ended_, total_;
     std::vector<Range> live_, nextLive_;
     Range endedRange_;
     double ruin_ = 0, target_ = 0, stopLoss_ = 0;
@@ -190,7 +201,7 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
     const auto start = static_cast<double>(plan.chips.bankroll);
     outcome.bands.push_back({start, start, start, start, start});
 
-    SessionTable table(plan);
+    SessionTable table(plan, stop);
     double spinsPlayed = 0;
     const std::int32_t reportEvery = std::max(1, plan.spins / 100);
     for (std::int32_t spin = 1; spin <= plan.spins; ++spin) {
@@ -198,6 +209,8 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
             return outcome;
         spinsPlayed += table.ruinBeforeSpin();
         table.spin();
+        if (stop.stop_requested())
+            return outcome;
         table.endAtLimits();
         if (spin == plan.spins)
             table.endAll();

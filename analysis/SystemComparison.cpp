@@ -55,7 +55,7 @@ struct alignas(64) Tally { // one cache line apart, as each worker writes its ow
 } // namespace
 
 Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::int64_t sessions, std::uint64_t seed,
-                          unsigned threads, std::stop_token stop, const ProgressSink& progress) {
+                          const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress) {
     requireValidSystem(a, sessions);
     requireValidSystem(b, sessions);
     const Player playerA(a), playerB(b);
@@ -66,7 +66,7 @@ Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::i
     const std::int64_t perBlock = sessionsPerBlock(std::max(a.rules.spinsPerSession, b.rules.spinsPerSession));
     const std::int64_t blocks = (sessions + perBlock - 1) / perBlock;
 
-    std::vector<Tally> tallies(workerCount(blocks, threads));
+    std::vector<Tally> tallies(workerCount(blocks, threads.count));
     const bool complete = runBlocks(blocks, threads, stop, progress, [&](std::int64_t block, unsigned worker) {
         Tally& tally = tallies[worker];
         const std::int64_t end = std::min(sessions, (block + 1) * perBlock);

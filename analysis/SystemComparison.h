@@ -25,4 +25,4 @@ struct Comparison {
 // the lowest and highest difference. Throws std::invalid_argument for a
 // system checkSystem refuses; when stopped it returns early with sessions == 0.
 Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::int64_t sessions, std::uint64_t seed,
-                          unsigned threads, std::stop_token stop = {}, const ProgressSink& progress = {});
+                          const WorkerThreads& threads, std::stop_token stop = {}, const ProgressSink& progress = {});
