@@ -95,7 +95,7 @@ TEST(AnalysisJob, threadsThatCannotStartEndTheJobWithASentenceOrLeaveTheSameFigu
     EXPECT_EQ(fewer.result()->threadsStarted, 2U);
     EXPECT_EQ(fewer.result()->threadsWanted, 4U);
     EXPECT_EQ(fewer.result()->sessions.sessions, kSessions);
-    EXPECT_EQ(fewer.result()->sessions.ruin.value, alone.ruin.value);
+    EXPECT_EQ(fewer.result()->sessions.notCovered.value, alone.notCovered.value);
     EXPECT_EQ(fewer.result()->sessions.meanEndChips.value, alone.meanEndChips.value);
     EXPECT_EQ(fewer.result()->sessions.medianEndChips, alone.medianEndChips);
 }
