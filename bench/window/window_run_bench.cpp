@@ -148,7 +148,7 @@ void analysisHandOff(benchmark::State& state) {
     QApplication::processEvents();
 
     std::mt19937_64 random(15);
-    double longestCallMs = 0, longestPassMs = 0;
+    double longestRunMs = 0, longestCancelMs = 0, longestResetMs = 0, longestCloseMs = 0, longestPassMs = 0;
     auto timed = [](double& longest, auto&& action) {
         const auto start = Steady::now();
         action();
@@ -160,19 +160,19 @@ void analysisHandOff(benchmark::State& state) {
                 game.BetSpotMouseUp(slot::lblRed, kLeftButton);
             analysis->findChild<QLineEdit*>(QStringLiteral("txtBankroll"))->setText(QStringLiteral("100000"));
             analysis->findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("15000"));
-            timed(longestCallMs, [&] { analysis->run(); });
+            timed(longestRunMs, [&] { analysis->run(); });
             const auto until = Steady::now() + std::chrono::duration<double, std::milli>(
                                                    std::uniform_real_distribution<double>(0, 300)(random));
             while (Steady::now() < until)
                 timed(longestPassMs, [] { QApplication::processEvents(QEventLoop::AllEvents, 1); });
             switch (pair % 3) {
-            case 0: timed(longestCallMs, [&] { analysis->cancel(); }); break;
+            case 0: timed(longestCancelMs, [&] { analysis->cancel(); }); break;
             case 1:
                 game.cmdReset_Click();
-                timed(longestCallMs, [&] { analysis->refreshNow(); });
+                timed(longestResetMs, [&] { analysis->refreshNow(); });
                 break;
             default:
-                timed(longestCallMs, [&] { analysis->close(); });
+                timed(longestCloseMs, [&] { analysis->close(); });
                 window.openAnalysis();
                 break;
             }
@@ -183,7 +183,10 @@ void analysisHandOff(benchmark::State& state) {
     stopBusy = true;
     for (std::thread& loop : busy)
         loop.join();
-    state.counters["longest_call_ms"] = longestCallMs;
+    state.counters["longest_run_ms"] = longestRunMs;
+    state.counters["longest_cancel_ms"] = longestCancelMs;
+    state.counters["longest_reset_ms"] = longestResetMs;
+    state.counters["longest_close_ms"] = longestCloseMs;
     state.counters["longest_event_pass_ms"] = longestPassMs;
 }
 BENCHMARK(analysisHandOff)->Arg(0)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
