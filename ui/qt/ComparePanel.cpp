@@ -56,8 +56,15 @@ QLabel* ComparePanel::addResult(const char* objectName, const QString& caption) 
     return value;
 }
 
+void ComparePanel::holdKept(bool held) {
+    held_ = held;
+    keep_->setEnabled(!held_);
+    forget_->setEnabled(!held_ && kept_);
+}
+
 void ComparePanel::showKept(const BettingSystem* kept) {
-    forget_->setEnabled(kept != nullptr);
+    kept_ = kept != nullptr;
+    forget_->setEnabled(!held_ && kept_);
     systemA_->setText(kept != nullptr ? systemSummary(*kept) : tr("none kept yet"));
     clearComparison();
 }

@@ -18,6 +18,9 @@ public:
     ComparePanel(QWidget* parent, std::function<void()> keep, std::function<void()> forget);
 
     void showKept(const BettingSystem* kept); // nullptr: nothing kept
+    // While an analysis runs A stays as it is, so that the comparison it
+    // brings is shown under the A it was made with.
+    void holdKept(bool held);
     void showComparison(const Comparison& comparison, const BettingSystem& b);
     void clearComparison();
 
@@ -34,4 +37,6 @@ private:
     QLabel* method_ = nullptr;
     QChartView* difference_ = nullptr;
     QGridLayout* results_ = nullptr;
+    bool kept_ = false;
+    bool held_ = false;
 };
