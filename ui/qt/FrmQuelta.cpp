@@ -1,5 +1,6 @@
 #include "ui/qt/FrmQuelta.h"
 
+#include <QAccessible>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -14,10 +15,13 @@
 #include "ui/qt/ChipMarker.h"
 #include "ui/qt/ControlFactory.h"
 #include "ui/qt/ControlLook.h"
+#include "ui/qt/CurrencyText.h"
 #include "ui/qt/FontSetup.h"
 #include "ui/qt/FrmAnalysis.h"
+#include "ui/qt/LayoutFocus.h"
 #include "ui/qt/MenuBarMirror.h"
 #include "ui/qt/QtScreen.h"
+#include "ui/qt/SpotAccessible.h"
 #include "ui/qt/SpotLabel.h"
 #include "ui/qt/TableSurface.h"
 #include "ui/qt/WindowPlacement.h"
@@ -52,6 +56,8 @@ FrmQuelta::FrmQuelta(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource>
 
     buildControls();
     buildOverlay();
+    buildKeyboardLayout();
+    describeDisplays();
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -60,6 +66,7 @@ FrmQuelta::~FrmQuelta() = default;
 
 void FrmQuelta::start() {
     game_->Form_Load();
+    announceResults();
     show();
 }
 
@@ -134,6 +141,35 @@ void FrmQuelta::buildOverlay() {
     updateSpotNames();
 }
 
+// Last of the table's controls: above every other, first in nothing but the
+// tab order, which reaches it after the buttons.
+void FrmQuelta::buildKeyboardLayout() {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(spotAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+    layoutFocus_ = new LayoutFocus([this] { return playWheel(); },
+                                   [this](int slot) { return spots_[static_cast<std::size_t>(slot)]; }, table_);
+    layoutFocus_->setObjectName(QStringLiteral("picLayout"));
+    layoutFocus_->setGeometry(toQRect(kTableArea));
+}
+
+// A figure read out alone means little; its heading says what it counts.
+void FrmQuelta::describeDisplays() {
+    static constexpr std::array<std::pair<ControlRef, const char*>, 6> headings = {{
+        {ctl::lblWinningNumber, "Winning Number"},
+        {ctl::lblSpins, "Spin Number"},
+        {ctl::lblWinnings, "Winnings or losses"},
+        {ctl::lblTotalAmountBet, "Amount Bet"},
+        {ctl::lblYouWon, "Win Pay Out, in chips"},
+        {ctl::lblRes(1), "Last Number"},
+    }};
+    for (const auto& [ref, heading] : headings)
+        if (QWidget* widget = controls_.find(ref))
+            widget->setAccessibleDescription(tr(heading));
+}
+
 void FrmQuelta::buildMenus() {
     menus_ = std::make_unique<MenuBarMirror>(menuBar(), [this](MenuItem item) { menuChosen(item); });
     for (const MenuRow& row : menuTree())
@@ -158,15 +194,63 @@ void FrmQuelta::openAnalysis() {
     analysis_->open(*this);
 }
 
+Wheel FrmQuelta::playWheel() const { return game_->checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American; }
+
 void FrmQuelta::updateSpotNames() {
-    const Wheel wheel = game_->checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
+    const Wheel wheel = playWheel();
     for (const BetSpot& spot : betSpots())
         spots_[static_cast<std::size_t>(spot.slot)]->setAccessibleName(
             QString::fromStdString(accessibleSpotName(spot, wheel)));
+    if (layoutFocus_)
+        layoutFocus_->wheelChanged();
 }
 
 void FrmQuelta::describeSpotChips(int displaySlot, const QString& chipCaption) {
     const QString chips = chipCaption.trimmed();
-    spots_[static_cast<std::size_t>(displaySlot)]->setAccessibleDescription(
-        chips.isEmpty() ? tr("No chips") : tr("Chips: %1").arg(chips));
+    SpotLabel* spot = spots_[static_cast<std::size_t>(displaySlot)];
+    spot->setAccessibleDescription(chips.isEmpty() ? tr("No chips") : tr("Chips: %1").arg(chips));
+    spot->setChips(chips.toInt());
+    QAccessibleValueChangeEvent event(spot, spot->chips());
+    QAccessible::updateAccessibility(&event);
+}
+
+namespace {
+// A new name is an event of its own; the same name again must still be heard.
+void announceName(QWidget* label, const QString& words) {
+    if (label == nullptr)
+        return;
+    const bool same = label->accessibleName() == words;
+    label->setAccessibleName(words);
+    if (same) {
+        QAccessibleEvent event(label, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString pocketWords(PocketCode code) {
+    const QString colour = isZero(code)        ? FrmQuelta::tr("green")
+                           : isRedNumber(code) ? FrmQuelta::tr("red")
+                                               : FrmQuelta::tr("black");
+    return FrmQuelta::tr("%1 %2").arg(toQString(pocketText(code)), colour);
+}
+} // namespace
+
+void FrmQuelta::announceResults() {
+    const GameState& state = game_->state();
+    const auto text = [this](ControlRef ref) {
+        auto* label = qobject_cast<QLabel*>(controls_.find(ref));
+        return label ? label->text().trimmed() : QString();
+    };
+    announceName(controls_.find(ctl::lblWinningNumber),
+                 state.WinningNumber == kNoNumber ? tr("Winning number")
+                                                  : tr("Winning number %1").arg(pocketWords(state.WinningNumber)));
+    const QString payOut = text(ctl::lblYouWon);
+    announceName(controls_.find(ctl::lblYouWon), payOut.isEmpty() ? tr("Win pay out")
+                                                 : payOut == u"1" ? tr("Win pay out 1 chip")
+                                                                  : tr("Win pay out %1 chips").arg(payOut));
+    const bool behind = state.Winnings < Money{};
+    announceName(controls_.find(ctl::lblWinnings),
+                 text(ctl::lblWinnings).isEmpty() ? tr("Winnings")
+                                                  : (behind ? tr("Losses %1").arg(currencyText(-state.Winnings))
+                                                            : tr("Winnings %1").arg(currencyText(state.Winnings))));
 }
