@@ -40,6 +40,13 @@ FrmQuelta::FrmQuelta(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource>
     : clock_(clock ? std::move(clock) : std::make_unique<SystemClock>()),
       random_(random ? std::move(random) : std::make_unique<RandomGenerator>()),
       screen_(std::make_unique<QtScreen>(*this)), game_(std::make_unique<QueltaGame>(*screen_, *clock_, *random_)) {
+    // Before any spot exists: naming a spot already builds its accessible
+    // interface while a screen reader listens, and the first one is kept.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(spotAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     const WindowDesign& design = mainWindowDesign();
     setObjectName(toQString(design.name));
     setWindowTitle(toQString(design.caption));
@@ -144,11 +151,6 @@ void FrmQuelta::buildOverlay() {
 // Last of the table's controls: above every other, first in nothing but the
 // tab order, which reaches it after the buttons.
 void FrmQuelta::buildKeyboardLayout() {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(spotAccessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
     layoutFocus_ = new LayoutFocus([this] { return playWheel(); },
                                    [this](int slot) { return spots_[static_cast<std::size_t>(slot)]; }, table_);
     layoutFocus_->setObjectName(QStringLiteral("picLayout"));
