@@ -10,7 +10,10 @@
 
 #include "TableWindow.h"
 #include "layout/BetSpotCatalogue.h"
+#include "ui/qt/FrmStats.h"
 #include "ui/qt/LayoutFocus.h"
+#include "ui/qt/QtScreen.h"
+#include "ui/qt/StatsGridFocus.h"
 
 namespace {
 
@@ -115,7 +118,10 @@ TEST(KeyboardPlay, theMarkMovesOffASpotTheNewWheelLacksAndStaysOnOneItHas) {
                 marked.push_back(slot);
         return marked;
     };
-    layout->setFocus();
+    // Tab reaches the layout after the last of the buttons.
+    QApplication::setActiveWindow(&table.window);
+    table.named(QStringLiteral("cmdQuit"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_TRUE(layout->hasFocus());
     struct Case {
         const char* from;
@@ -183,5 +189,31 @@ TEST(ScreenReader, aSettledSpinNamesItsNumberColourPayOutAndWinningsInWords) {
         EXPECT_TRUE(table.label(ctl::lblWinnings)->accessibleName().startsWith(heading)) << heading.toStdString();
         EXPECT_TRUE(winnings.contains(table.label(ctl::lblWinnings)->accessibleName().section(' ', 1)));
     }
+}
+TEST(KeyboardPlay, theStatisticsWindowIsTabbedIntoReadByArrowsAndClosedByEscape) {
+    TableWindow table;
+    table.game().menuClicked(MenuItem::mnuLastResults);
+    FrmStats* stats = table.window.screen().statsWindow();
+    ASSERT_NE(stats, nullptr);
+    QApplication::setActiveWindow(stats);
+    stats->findChild<QPushButton*>(QStringLiteral("cmdClose"))->setFocus();
+    for (int tab = 0; tab < 2; ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    StatsGridFocus* grid = stats->gridFocus();
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    struct Step {
+        Qt::Key key;
+        int cell;
+    };
+    for (const Step& step :
+         {Step{Qt::Key_Up, 0}, Step{Qt::Key_Right, 20}, Step{Qt::Key_Down, 21}, Step{Qt::Key_End, 399},
+          Step{Qt::Key_Right, 399}, Step{Qt::Key_Down, 399}, Step{Qt::Key_Left, 379}, Step{Qt::Key_Home, 0}}) {
+        QTest::keyClick(grid, step.key);
+        EXPECT_EQ(grid->focusedCell(), step.cell) << step.key;
+    }
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(table.window.screen().statsWindow(), nullptr) << "Esc is the Close button";
+    EXPECT_FALSE(table.game().checked(MenuItem::mnuLastResults));
 }
 } // namespace

@@ -9,12 +9,11 @@
 #include "ui/LayoutGeometry.h"
 #include "ui/LayoutNavigation.h"
 #include "ui/qt/ControlLook.h"
+#include "ui/qt/FocusMark.h"
 #include "ui/qt/SpotLabel.h"
 
 namespace {
 constexpr int kMarkOutset = 2;
-constexpr int kMarkPen = 2;
-constexpr qreal kDash = 2;
 
 std::optional<LayoutKey> arrow(int key) {
     switch (key) {
@@ -89,19 +88,11 @@ void LayoutFocus::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-// Black dashes on a white line: one of the two shows on every pocket colour
-// and on the white and blue of the boxes and chips.
 void LayoutFocus::paintEvent(QPaintEvent*) {
     if (!hasFocus())
         return;
     QPainter painter(this);
-    const QRect mark = markRect(slot_);
-    painter.setPen(QPen(Qt::white, kMarkPen));
-    painter.drawRect(mark);
-    QPen dashes(Qt::black, kMarkPen, Qt::CustomDashLine);
-    dashes.setDashPattern({kDash, kDash});
-    painter.setPen(dashes);
-    painter.drawRect(mark);
+    drawFocusMark(painter, markRect(slot_));
 }
 
 void LayoutFocus::focusInEvent(QFocusEvent* event) {
