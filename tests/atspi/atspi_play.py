@@ -2,11 +2,13 @@
 """Plays the table the way a screen-reader user does, through AT-SPI only.
 
 Starts the program, finds the Red spot by its accessible name, presses it
-through its action, reads its stake and the amount bet back, then presses
+through its action, reads its stake and the amount bet back, gives the
+layout the focus and hears the spot under its mark named, then presses
 START through its action and checks the winning number, pay out and winnings
 that the settled spin announces against the last-number strip and the odds.
 Usage: atspi_play.py <program>
 """
+import ctypes
 import os
 import subprocess
 import sys
@@ -58,6 +60,44 @@ def button(root, name):
     return descendant(root, lambda o: o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == name)
 
 
+def give_window_keyboard(title):
+    """Without a window manager no window is ever active; a person clicking
+    into the table would make it so. Gives the X input focus to the
+    top-level window of that title, and says whether there was one."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                               ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                               ctypes.POINTER(ctypes.c_uint)]
+    x11.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+    x11.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+    x11.XFree.argtypes = [ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        return False
+    root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+    children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+    found = False
+    if x11.XQueryTree(display, x11.XDefaultRootWindow(display), ctypes.byref(root), ctypes.byref(parent),
+                      ctypes.byref(children), ctypes.byref(count)):
+        for i in range(count.value):
+            name = ctypes.c_char_p()
+            if x11.XFetchName(display, children[i], ctypes.byref(name)):
+                if name.value == title.encode():
+                    x11.XSetInputFocus(display, children[i], 2, 0)  # RevertToParent, CurrentTime
+                    found = True
+                x11.XFree(name)
+        x11.XFree(children)
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+    return found
+
+
 def press(accessible, action_name):
     action = accessible.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
@@ -82,7 +122,14 @@ def main():
         if name.startswith("Winning number "):
             announced.append(name)
 
+    focused = []
+
+    def focus_moved(event):
+        if event.detail1 == 1 and event.source is not None:
+            focused.append(event.source.name)
+
     pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(focus_moved, "object:state-changed:focused")
 
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     table = subprocess.Popen([program], cwd=os.path.dirname(program), env=env)
@@ -103,6 +150,18 @@ def main():
         total = labelled(app, "Amount Bet")
         if total is None or "1.00" not in total.name:
             fail("the amount bet reads %r" % (total.name if total else None))
+
+        # The layout takes the focus as one control and names the spot under
+        # its mark, 0 to begin with.
+        layout = descendant(app, lambda o: o.name == "Betting layout")
+        if layout is None:
+            fail("no betting layout")
+        if not give_window_keyboard("Quelta"):
+            fail("no top-level window called Quelta")
+        run_loop(1)
+        run_loop(2, lambda: layout.queryComponent().grabFocus())
+        if "Straight 0" not in focused:
+            fail("focus on the layout told of %r, not of the spot on 0" % focused)
 
         announced.clear()
         run_loop(5, lambda: press(start, "Press"))
