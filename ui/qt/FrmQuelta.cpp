@@ -28,6 +28,19 @@
 
 namespace {
 constexpr int kOutsideHitLabels = 12;
+// The bets the hit counts count, in the order of the labels.
+constexpr std::array<std::string_view, kOutsideHitLabels> kHitLabelBets = {"Low",
+                                                                           "High",
+                                                                           "Even",
+                                                                           "Red",
+                                                                           "Black",
+                                                                           "Odd",
+                                                                           "the first dozen",
+                                                                           "the second dozen",
+                                                                           "the third dozen",
+                                                                           "the first column",
+                                                                           "the second column",
+                                                                           "the third column"};
 
 template <typename Handler>
 void onClick(QWidget* widget, QueltaGame& game, Handler handler) {
@@ -69,7 +82,9 @@ FrmQuelta::FrmQuelta(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource>
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-FrmQuelta::~FrmQuelta() = default;
+// The layout's control goes first: losing the focus it reaches for the spots
+// and the game, which must still be there.
+FrmQuelta::~FrmQuelta() { delete layoutFocus_; }
 
 void FrmQuelta::start() {
     game_->Form_Load();
@@ -143,6 +158,8 @@ void FrmQuelta::buildOverlay() {
         hits->setText(toQString(kBlankCaption));
         hits->setFont(designFont(overlay::hitLabelFont));
         setWidgetTextColour(hits, overlay::hitLabelText);
+        hits->setAccessibleDescription(
+            tr("Times %1 has come up").arg(toQString(kHitLabelBets[static_cast<std::size_t>(i)])));
         controls_.add(ctl::outsideHitLabel(i), hits);
     }
     updateSpotNames();
