@@ -4,19 +4,25 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
+#include <QFontMetrics>
 #include <QLineSeries>
+#include <QLocale>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 #include "game/Pocket.h"
 #include "ui/qt/CurrencyText.h"
 
 namespace {
 constexpr double kPercent = 100.0;
-constexpr double kPocketLabelScale = 0.75;
+constexpr double kLabelGap = 8; // pixels between two numbers under the wheel's bars
 // A histogram leaves out at most this share of the sessions at either end.
 constexpr double kTailLeftOut = 0.0005;
 constexpr std::size_t kMostBars = 40;
@@ -32,6 +38,23 @@ const QColor kMedian(0, 0, 139);
 const QColor kOwnSession(220, 20, 60);
 const QColor kHistogram(70, 130, 180);
 const QColor kExpected(220, 20, 60);
+constexpr const char* kTitleProperty = "quelta.title";
+constexpr double kStaleOpacity = 0.35;
+constexpr double kBandHeadroom = 0.05; // of the bands' span, above and below
+constexpr double kBarHeadroom = 1.1;
+
+QString pocketName(PocketCode pocket) {
+    const std::string_view text = pocketText(pocket);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString pocketTip(const FairnessReport& report, std::size_t index) {
+    const PocketDeviation& p = report.pockets[index];
+    return QObject::tr("%1: %2 hits, %3 expected")
+        .arg(pocketName(p.pocket))
+        .arg(p.observed)
+        .arg(QLocale().toString(p.expected, 'f', 1));
+}
 
 std::size_t strideFor(std::size_t points) {
     return std::max<std::size_t>(1, (points + kMostPointsAcross - 1) / kMostPointsAcross);
@@ -113,7 +136,20 @@ QChartView* makeChartView(const QString& objectName, const QString& title) {
     view->setObjectName(objectName);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
+    // A chart has nothing to do with the keyboard; Tab passes it by.
+    view->setFocusPolicy(Qt::NoFocus);
+    chart->setProperty(kTitleProperty, title);
     return view;
+}
+
+void markChartStale(QChart* chart, bool stale) {
+    const QString title = chart->property(kTitleProperty).toString();
+    chart->setTitle(stale ? QObject::tr("%1 (inputs changed: press Run)").arg(title) : title);
+    chart->setOpacity(stale ? kStaleOpacity : 1.0);
+}
+
+void showEndHistogram(QChart* chart, const SessionOutcome& outcome) {
+    showHistogram(chart, outcome.endHistogram, dollarsOf(outcome.chipValue), QObject::tr("Bankroll at the end ($)"));
 }
 
 void clearChart(QChart* chart) {
@@ -151,8 +187,11 @@ void showHistogram(QChart* chart, const std::vector<HistogramBin>& allBins, doub
     x->applyNiceNumbers();
     QValueAxis* y = valueAxis(QObject::tr("% of sessions"));
     y->setLabelFormat(QStringLiteral("%g"));
-    y->setRange(0, highest > 0 ? highest * 1.1 : 1);
+    y->setRange(0, highest > 0 ? highest * kBarHeadroom : 1);
     y->applyNiceNumbers();
+    // No share of sessions is above all of them.
+    if (y->max() > kPercent)
+        y->setMax(kPercent);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, bars, x, y);
@@ -164,7 +203,8 @@ QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& b
     const double perChip = dollarsOf(chipValue);
     QList<QPointF> p5, p25, p50, p75, p95;
     const std::size_t stride = strideFor(bands.size());
-    double lowest = 0, highest = 0;
+    double lowest = bands.empty() ? 0 : bands.front().p5 * perChip;
+    double highest = lowest;
     for (std::size_t spin = 0; spin < bands.size(); spin += stride) {
         const BankrollBand& b = bands[spin];
         const double x = static_cast<double>(spin);
@@ -179,7 +219,10 @@ QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& b
     QValueAxis* x = valueAxis(QObject::tr("Spin"));
     x->setRange(0, bands.empty() ? 1 : static_cast<double>(bands.size() - 1));
     QValueAxis* y = valueAxis(QObject::tr("Bankroll ($)"));
-    y->setRange(lowest, highest > lowest ? highest * 1.05 : lowest + 1);
+    // The axis spans the bands, not zero to the top, or a narrow band would
+    // be a sliver at the top of the chart.
+    const double headroom = std::max((highest - lowest) * kBandHeadroom, 1.0);
+    y->setRange(std::max(0.0, lowest - headroom), highest + headroom);
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -227,27 +270,50 @@ void showHitsPerPocket(QChart* chart, const FairnessReport& report) {
     for (std::size_t i = 0; i < report.pockets.size(); ++i) {
         const PocketDeviation& p = report.pockets[i];
         hits->append(p.observed);
-        pockets.append(
-            QString::fromLatin1(pocketText(p.pocket).data(), static_cast<qsizetype>(pocketText(p.pocket).size())));
+        pockets.append(pocketName(p.pocket));
         expected->append(static_cast<double>(i), p.expected);
         highest = std::max({highest, static_cast<double>(p.observed), p.expected});
     }
+    QObject::connect(hits, &QBarSet::hovered, hits, [report](bool over, int index) {
+        if (!over || index < 0 || static_cast<std::size_t>(index) >= report.pockets.size()) {
+            QToolTip::hideText();
+            return;
+        }
+        QToolTip::showText(QCursor::pos(), pocketTip(report, static_cast<std::size_t>(index)));
+    });
     auto* bars = new QBarSeries;
     bars->append(hits);
     bars->setBarWidth(0.8);
+    // The bars' own axis places them; the numbers under them are a second
+    // axis that names only as many as have room side by side.
     auto* x = new QBarCategoryAxis;
     x->append(pockets);
-    // Two-digit numbers side by side need a smaller type than the chart's.
-    QFont small = x->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * kPocketLabelScale);
-    x->setLabelsFont(small);
+    x->setLabelsVisible(false);
+    x->setGridLineVisible(false);
+    auto* names = new QCategoryAxis;
+    names->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    names->setRange(-0.5, static_cast<double>(pockets.size()) - 0.5);
+    names->setGridLineVisible(false);
+    const auto nameEvery = [chart, names, pockets] {
+        for (const QString& label : names->categoriesLabels())
+            names->remove(label);
+        const QFontMetrics metrics(names->labelsFont());
+        const double room = std::max(1.0, chart->plotArea().width()) / std::max<qsizetype>(1, pockets.size());
+        const auto step = std::max<qsizetype>(
+            1, static_cast<qsizetype>(std::ceil((metrics.horizontalAdvance(QStringLiteral("00")) + kLabelGap) / room)));
+        for (qsizetype i = 0; i < pockets.size(); i += step)
+            names->append(pockets[i], static_cast<double>(i));
+    };
     QValueAxis* y = valueAxis(QObject::tr("Hits"));
     y->setLabelFormat(QStringLiteral("%g"));
     y->setRange(0, highest * 1.15);
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(names, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, bars, x, y);
     attach(chart, expected, x, y);
+    nameEvery();
+    QObject::connect(chart, &QChart::plotAreaChanged, names, nameEvery);
     chart->legend()->show();
 }

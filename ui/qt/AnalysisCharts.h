@@ -35,5 +35,13 @@ QList<QPointF> ownSessionPoints(Money startBankroll, const std::vector<Money>& n
 // Hits of every pocket as bars, with the fair wheel's expected count as a line.
 void showHitsPerPocket(QChart* chart, const FairnessReport& report);
 
+// How the sessions' end bankrolls spread, each bar coloured by how its
+// sessions ended, with a legend of the ends.
+void showEndHistogram(QChart* chart, const SessionOutcome& outcome);
+
 // Empties the chart, leaving its title.
 void clearChart(QChart* chart);
+
+// Fades the chart and says in its title that it no longer matches the inputs,
+// or puts it back.
+void markChartStale(QChart* chart, bool stale);

@@ -9,7 +9,19 @@ QLabel* addFigureRow(QGridLayout& grid, QWidget& parent, const char* objectName,
     auto* value = new QLabel(QStringLiteral(" "), &parent);
     value->setObjectName(QString::fromLatin1(objectName));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    value->setProperty(kFigureCaptionProperty, caption);
     grid.addWidget(new QLabel(caption + QLatin1Char(':'), &parent), row, column, alignment);
     grid.addWidget(value, row, column + 1, alignment);
     return value;
+}
+
+QString figuresText(const QWidget& window) {
+    QStringList lines;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        const QString caption = label->property(kFigureCaptionProperty).toString();
+        const QString value = label->text().trimmed();
+        if (!caption.isEmpty() && !value.isEmpty())
+            lines.append(caption + QStringLiteral(": ") + value);
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -1,8 +1,13 @@
 #include "ui/qt/FrmAnalysis.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -14,13 +19,25 @@
 #include "analysis/WheelFairness.h"
 #include "game/QueltaGame.h"
 #include "ui/SessionInputs.h"
+#include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/ComparePanel.h"
+#include "ui/qt/FigureRow.h"
 #include "ui/qt/SessionPanel.h"
 #include "ui/qt/SpinFigures.h"
 #include "ui/qt/WheelPanel.h"
 
 namespace {
 constexpr int kGapBesideTable = 8;
+// Small enough for a magnified laptop screen; the rest scrolls.
+constexpr int kMinimumWidth = 360;
+constexpr int kMinimumHeight = 240;
+
+QMargins frameMargins(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
 
 // One core stays with the table, so its spins and yields keep their pace
 // while an analysis runs.
@@ -34,6 +51,10 @@ std::uint64_t freshSeed() {
     return (static_cast<std::uint64_t>(device()) << 32) | device();
 }
 
+QString wheelName(Wheel wheel) {
+    return wheel == Wheel::European ? FrmAnalysis::tr("European") : FrmAnalysis::tr("American");
+}
+
 Wheel tableWheel(const QueltaGame& game) {
     return game.checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
 }
@@ -45,20 +66,38 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     // A view beside the table: closing the table ends the program even while
     // this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    auto* whole = new QVBoxLayout(this);
-    spin_ = new SpinFigures(this);
+    // The figures and charts scroll, so the window fits a small or magnified
+    // screen and every chart can still be reached.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scrAnalysis"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    outer->addWidget(scroll_);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("fraAnalysisContent"));
+    auto* whole = new QVBoxLayout(content);
+    spin_ = new SpinFigures(content);
     whole->addWidget(spin_);
-    tabs_ = new QTabWidget(this);
+    tabs_ = new QTabWidget(content);
     tabs_->setObjectName(QStringLiteral("tabAnalysis"));
-    sessions_ = new SessionPanel(
-        tabs_, [this] { run(); }, [this] { cancel(); });
+    sessions_ = new SessionPanel(tabs_, {.run = [this] { run(); },
+                                         .cancel = [this] { cancel(); },
+                                         .copy = [this] { copyResults(); },
+                                         .edited = [this] { inputsChanged(); },
+                                         .left = [this](std::size_t slot) { fieldLeft(slot); }});
     compare_ = new ComparePanel(
-        tabs_, [this] { keepAsA(); }, [this] { forgetA(); });
+        tabs_, {.keep = [this] { keepAsA(); }, .forget = [this] { forgetA(); }, .run = [this] { run(); }});
     wheel_ = new WheelPanel(tabs_);
     tabs_->addTab(sessions_, tr("&Sessions"));
     tabs_->addTab(compare_, tr("C&ompare"));
     tabs_->addTab(wheel_, tr("&Wheel"));
     whole->addWidget(tabs_, 1);
+    scroll_->setWidget(content);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, [this] { this->close(); });
 
     timer_.setInterval(kRefreshMs);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -68,26 +107,50 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
 FrmAnalysis::~FrmAnalysis() = default;
 
 void FrmAnalysis::open(const QWidget& table) {
-    if (!placed_) {
-        placed_ = true;
+    if (!placed_)
         setWindowIcon(table.windowIcon());
-        adjustSize();
-        // Beside the table where the screen has room, else where the window
-        // system puts it.
-        const QRect frame = table.frameGeometry();
-        const QScreen* screen = table.screen() != nullptr ? table.screen() : QGuiApplication::primaryScreen();
-        const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
-        const QPoint right(frame.right() + kGapBesideTable, frame.top());
-        if (room.isNull() || right.x() + width() <= room.right())
-            move(right);
-        else if (frame.left() - kGapBesideTable - width() >= room.left())
-            move(frame.left() - kGapBesideTable - width(), frame.top());
-    }
     if (isMinimized())
         showNormal();
+    placeOnScreen(table);
     show();
     raise();
     activateWindow();
+}
+
+// The first time beside the table where the screen has room, at a size the
+// screen holds; every time wholly on the screen.
+void FrmAnalysis::placeOnScreen(const QWidget& table) {
+    const QScreen* screen = table.screen() != nullptr ? table.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    // The frame the window system draws, as the table has it, until this
+    // window has one of its own.
+    const QMargins frame = isVisible() ? frameMargins(*this) : frameMargins(table);
+    const QSize most(room.width() - frame.left() - frame.right(), room.height() - frame.top() - frame.bottom());
+    if (!placed_) {
+        placed_ = true;
+        const QWidget* content = scroll_->widget();
+        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize wanted = content->sizeHint() + QSize(scrollBar, 0);
+        resize(wanted.boundedTo(most).expandedTo(minimumSize()));
+        const QRect beside = table.frameGeometry();
+        const int outerWidth = width() + frame.left() + frame.right();
+        if (beside.right() + kGapBesideTable + outerWidth <= room.right())
+            move(beside.right() + kGapBesideTable, beside.top());
+        else if (beside.left() - kGapBesideTable - outerWidth >= room.left())
+            move(beside.left() - kGapBesideTable - outerWidth, beside.top());
+        else
+            move(room.right() + 1 - outerWidth, beside.top());
+    }
+    if (width() > most.width() || height() > most.height())
+        resize(size().boundedTo(most));
+    const int outerWidth = width() + frame.left() + frame.right();
+    const int outerHeight = height() + frame.top() + frame.bottom();
+    const QPoint at(std::clamp(pos().x(), room.left(), std::max(room.left(), room.right() + 1 - outerWidth)),
+                    std::clamp(pos().y(), room.top(), std::max(room.top(), room.bottom() + 1 - outerHeight)));
+    if (at != pos())
+        move(at);
 }
 
 FrmAnalysis::TableSeen FrmAnalysis::seeTable() const {
@@ -115,6 +178,10 @@ void FrmAnalysis::tick() {
             const SpinAnalysis spin = analyseSpin(snapshotOf(game_.state(), SessionRules{}));
             spin_->showSpin(spin);
             sessions_->suggestBankroll(spin.amountBet);
+            if (seen_)
+                inputsChanged();
+            else
+                showExactAnswers();
         }
         if (!seen_ || seen_->hits != now.hits || seen_->wheel != now.wheel)
             wheel_->showReport(testFairness(now.wheel, now.hits));
@@ -130,6 +197,7 @@ void FrmAnalysis::tableReinitialised() {
     const bool wasRunning = running();
     job_.reset();
     sessions_->showRunning(false);
+    compare_->showRunning(false);
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
@@ -138,36 +206,105 @@ void FrmAnalysis::tableReinitialised() {
                                  "the table as it is now."));
 }
 
+namespace {
+// Every problem the fields have, the layout's included: what the fields say,
+// whole chips, and what the analyser refuses.
+std::vector<InputProblem> problemsOf(const SessionFieldValues& values, const GameState& state) {
+    std::vector<InputProblem> problems = values.problems;
+    const BettingSystem system = snapshotOf(state, values.rules);
+    if (problems.empty())
+        problems = wholeChipProblems(values.rules, unitRow(system.unit).chipValue);
+    if (problems.empty())
+        if (const std::optional<InputProblem> problem = checkSystem(system, values.sessions))
+            problems.push_back(*problem);
+    return problems;
+}
+} // namespace
+
 std::optional<BettingSystem> FrmAnalysis::readSystem() {
     // The suggested bankroll follows the layout as it is at this moment.
     refreshNow();
     sessions_->clearProblems();
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
-    if (!values.problems.empty()) {
-        sessions_->showProblems(values.problems);
+    const std::vector<InputProblem> problems = problemsOf(values, game_.state());
+    if (!problems.empty() || !values.seedProblem.empty()) {
+        sessions_->showProblems(problems);
         return std::nullopt;
     }
-    BettingSystem system = snapshotOf(game_.state(), values.rules);
-    if (const std::optional<InputProblem> problem = checkSystem(system, values.sessions)) {
-        sessions_->showProblems({*problem});
+    return snapshotOf(game_.state(), values.rules);
+}
+
+void FrmAnalysis::inputsChanged() {
+    changedSinceRun_ = true;
+    if (outcomeShown_) {
+        sessions_->showStale(true);
+        compare_->showStale(true);
+    }
+    // A message goes as soon as its field is put right; new ones wait until
+    // the player leaves the field.
+    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    sessions_->showProblems(problemsOf(values, game_.state()), values.seedProblem, sessions_->shownSlots());
+    showExactAnswers();
+}
+
+void FrmAnalysis::fieldLeft(std::size_t slot) {
+    if (std::find(visited_.begin(), visited_.end(), slot) == visited_.end())
+        visited_.push_back(slot);
+    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    sessions_->showProblems(problemsOf(values, game_.state()), values.seedProblem, visited_);
+}
+
+void FrmAnalysis::showExactAnswers() {
+    SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    // The number of sessions is what is being decided, so its own problems
+    // do not count; while another field is half typed the answer stays.
+    std::erase_if(values.problems, [](const InputProblem& p) { return p.field == SystemField::Sessions; });
+    values.sessions = 1;
+    if (!values.problems.empty())
+        return;
+    // A comparison is always simulated, so with A kept the field counts.
+    sessions_->showExactAnswers(!keptA_ && problemsOf(values, game_.state()).empty() &&
+                                exactMethodFits(snapshotOf(game_.state(), values.rules)));
+}
+
+std::optional<BettingSystem> FrmAnalysis::comparableA(const BettingSystem& b) {
+    if (!keptA_)
+        return std::nullopt;
+    if (keptA_->wheel != b.wheel) {
+        compare_->showStatus(tr("A was kept on the %1 wheel and the table now has the %2 wheel: a comparison needs "
+                                "both on the same wheel. Switch the wheel back, or Forget A and keep a new one.")
+                                 .arg(wheelName(keptA_->wheel), wheelName(b.wheel)));
         return std::nullopt;
     }
-    return system;
+    compare_->showStatus(QStringLiteral(" "));
+    return keptA_;
+}
+
+void FrmAnalysis::copyResults() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(figuresText(*this));
 }
 
 void FrmAnalysis::run() {
     if (running())
         return;
     const std::optional<BettingSystem> system = readSystem();
-    if (!system)
+    if (!system) {
+        // The messages stand beside the fields.
+        tabs_->setCurrentWidget(sessions_);
         return;
+    }
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
+    changedSinceRun_ = false;
     jobSystem_ = *system;
-    job_ = std::make_unique<AnalysisJob>(*system, keptA_, values.sessions, freshSeed(), analysisThreads());
+    jobA_ = comparableA(*system);
+    job_ = std::make_unique<AnalysisJob>(*system, jobA_, values.sessions, values.seed.value_or(freshSeed()),
+                                         analysisThreads());
     sessions_->showRunning(true);
+    compare_->showRunning(true);
     sessions_->showStatus(tr("Analysing..."));
     timer_.start();
 }
@@ -177,6 +314,7 @@ void FrmAnalysis::cancel() {
         return;
     job_.reset();
     sessions_->showRunning(false);
+    compare_->showRunning(false);
     sessions_->showStatus(tr("Cancelled."));
 }
 
@@ -186,6 +324,7 @@ void FrmAnalysis::pollJob() {
         return;
     const std::unique_ptr<AnalysisJob> done = std::move(job_);
     sessions_->showRunning(false);
+    compare_->showRunning(false);
     if (!done->error().empty()) {
         sessions_->showStatus(QString::fromStdString(done->error()));
         return;
@@ -196,9 +335,13 @@ void FrmAnalysis::pollJob() {
     }
     const AnalysisJob::Result& result = *done->result();
     sessions_->showOutcome(result.sessions, jobSystem_);
-    if (result.comparison)
-        compare_->showComparison(*result.comparison, jobSystem_);
+    if (result.comparison && jobA_)
+        compare_->showComparison(*result.comparison, *jobA_, nullptr, jobSystem_, result.sessions);
     outcomeShown_ = true;
+    if (changedSinceRun_) {
+        sessions_->showStale(true);
+        compare_->showStale(true);
+    }
     sessions_->showStatus(result.comparison ? tr("Done; the comparison with A is under Compare.") : tr("Done."));
     showOwnSession();
 }
@@ -210,7 +353,9 @@ void FrmAnalysis::showOwnSession() {
     net.reserve(game_.state().ledger.size());
     for (const LedgerEntry& entry : game_.state().ledger.entries())
         net.push_back(entry.returned - entry.bet);
-    sessions_->showOwnSession(net);
+    sessions_->showOwnSession(
+        ownSessionPoints(jobSystem_.rules.bankroll, net, static_cast<std::size_t>(jobSystem_.rules.spinsPerSession)),
+        QString());
 }
 
 void FrmAnalysis::keepAsA() {
@@ -222,11 +367,15 @@ void FrmAnalysis::keepAsA() {
     keptA_ = system;
     sessions_->holdBankroll();
     compare_->showKept(&*keptA_);
+    compare_->showStatus(QStringLiteral(" "));
+    showExactAnswers();
 }
 
 void FrmAnalysis::forgetA() {
     keptA_.reset();
     compare_->showKept(nullptr);
+    compare_->showStatus(QStringLiteral(" "));
+    showExactAnswers();
 }
 
 // Closing the window stops its analysis; the window itself stays, hidden,

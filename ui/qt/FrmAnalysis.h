@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "analysis/AnalysisJob.h"
 #include "analysis/BettingSystem.h"
 #include "ui/Screen.h"
 
 class ComparePanel;
+class QScrollArea;
 class QTabWidget;
 class QueltaGame;
 class SessionPanel;
@@ -41,6 +43,8 @@ public:
     void cancel();
     void keepAsA();
     void forgetA();
+    // Puts every figure on show on the clipboard as text.
+    void copyResults();
     bool running() const { return job_ != nullptr; }
     // Reads the table now rather than at the next turn of the live timer.
     void refreshNow();
@@ -70,10 +74,21 @@ private:
     void pollJob();
     void showOwnSession();
     std::optional<BettingSystem> readSystem();
+    // A field or the table changed: the figures no longer match, a field
+    // put right loses its message, and the Sessions field shows whether the
+    // exact method will answer.
+    void inputsChanged();
+    void fieldLeft(std::size_t slot);
+    void showExactAnswers();
+    void placeOnScreen(const QWidget& table);
+    // The system kept as A when it can be compared with `b`; says on Compare
+    // why not when it cannot.
+    std::optional<BettingSystem> comparableA(const BettingSystem& b);
 
     const QueltaGame& game_;
     QTimer timer_;
     SpinFigures* spin_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     SessionPanel* sessions_ = nullptr;
     ComparePanel* compare_ = nullptr;
@@ -81,7 +96,12 @@ private:
     std::optional<TableSeen> seen_;
     std::unique_ptr<AnalysisJob> job_;
     BettingSystem jobSystem_;
+    std::optional<BettingSystem> jobA_;
     bool outcomeShown_ = false;
     std::optional<BettingSystem> keptA_;
     bool placed_ = false;
+    // The fields the player has left at least once: their problems show.
+    std::vector<std::size_t> visited_;
+    // An input changed while the figures on show (or on their way) were computed.
+    bool changedSinceRun_ = false;
 };

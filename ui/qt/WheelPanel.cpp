@@ -11,6 +11,7 @@
 
 #include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/AnalysisText.h"
+#include "ui/qt/FigureRow.h"
 
 namespace {
 constexpr int kDeviationDecimals = 1;
@@ -40,11 +41,12 @@ QString deviationText(const PocketDeviation& p) {
     return text;
 }
 
-QLabel* figure(QWidget* parent, const char* objectName) {
+QLabel* figure(QWidget* parent, const char* objectName, const QString& caption) {
     auto* label = new QLabel(QStringLiteral(" "), parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setProperty(kFigureCaptionProperty, caption);
     return label;
 }
 } // namespace
@@ -54,11 +56,11 @@ WheelPanel::WheelPanel(QWidget* parent) : QWidget(parent) {
     auto* whole = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     whole->addLayout(form);
-    spins_ = figure(this, "lblWheelSpins");
-    chiSquare_ = figure(this, "lblChiSquare");
-    pValue_ = figure(this, "lblPValue");
-    hottest_ = figure(this, "lblHottest");
-    coldest_ = figure(this, "lblColdest");
+    spins_ = figure(this, "lblWheelSpins", tr("Spins counted"));
+    chiSquare_ = figure(this, "lblChiSquare", tr("Chi-square"));
+    pValue_ = figure(this, "lblPValue", tr("Is it chance?"));
+    hottest_ = figure(this, "lblHottest", tr("Hottest number"));
+    coldest_ = figure(this, "lblColdest", tr("Coldest number"));
     form->addRow(tr("Spins counted:"), spins_);
     form->addRow(tr("Chi-square:"), chiSquare_);
     form->addRow(tr("Is it chance?"), pValue_);
