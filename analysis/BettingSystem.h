@@ -47,8 +47,8 @@ BettingSystem snapshotOf(const GameState& state, const SessionRules& rules);
 // analysing a session use them. The bankroll is rounded down to whole chips;
 // the stop-loss holds at or below stopLossChips, the target at or above
 // targetChips. A session ends, checked in this order after every spin:
-// target reached, stop-loss reached, spins done; and before every spin, ruin
-// when the bankroll cannot cover the stakes of the progression's step.
+// target reached, stop-loss reached, the next spin's stake (the progression's
+// step) not covered, spins done.
 struct ChipRules {
     Money chipValue;
     std::int64_t bankroll = 0;

@@ -4,10 +4,11 @@
 #include <map>
 
 #include "analysis/ProgressionLadder.h"
+#include "analysis/SessionAnalysis.h"
 
 namespace {
 
-// Besides its moves, every live cell is visited for ruin, for the bands and
+// Besides its moves, every live cell is visited for the stake it must cover, for the bands and
 // to be cleared: a layout with one distinct result still costs that much.
 constexpr double kPassesPerCell = 4;
 
@@ -18,8 +19,12 @@ ExactStep stepOf(const ProgressionLadder& ladder, int step, int pockets) {
         ++counts[net];
     ExactStep exact;
     exact.stake = level.chipsBet;
-    for (const auto& [net, count] : counts)
+    std::int64_t sum = 0;
+    for (const auto& [net, count] : counts) {
         exact.moves.push_back({net, static_cast<double>(count) / pockets, ladder.next(step, net < 0)});
+        sum += net * count;
+    }
+    exact.expectedLoss = -static_cast<double>(sum) / pockets;
     return exact;
 }
 
@@ -57,6 +62,7 @@ ExactPlan planExactly(const BettingSystem& system) {
         const std::size_t steps = std::min(plan.steps.size(), static_cast<std::size_t>(spin) + 1);
         plan.work += std::min(window, reach) * movesUpTo[steps];
     }
-    plan.bytes = window * sizeof(double) * (2.0 * static_cast<double>(plan.steps.size()) + 2.0);
+    plan.bytes = window * sizeof(double) *
+                 (2.0 * static_cast<double>(plan.steps.size()) + 2.0 + static_cast<double>(kSessionEnds));
     return plan;
 }

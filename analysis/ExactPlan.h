@@ -16,7 +16,8 @@ struct ExactMove {
 };
 
 struct ExactStep {
-    std::int64_t stake = 0; // chips the step bets; a smaller bankroll is ruined
+    std::int64_t stake = 0;  // chips the step bets; a smaller bankroll cannot play it
+    double expectedLoss = 0; // chips lost on average by a spin of the step
     std::vector<ExactMove> moves;
 };
 
@@ -32,7 +33,7 @@ struct ExactPlan {
     // Visits of one (bankroll, step) cell, one per move and a few more, at
     // most, over the whole session: what the time the method takes grows with.
     double work = 0;
-    // Bytes of the two generations of the state table and the end tallies.
+    // Bytes of the two generations of the state table and the end tallies (all and by end).
     double bytes = 0;
 };
 

@@ -120,7 +120,7 @@ TEST(SessionMethods, exactAndSimulatedAgreeOnAVarietyOfSystems) {
         const SessionOutcome exact = analyseExactly(system);
         const SessionOutcome simulated = simulateSessions(system, 20'000, 2026, 2);
         ASSERT_EQ(exact.startChips, simulated.startChips) << c.name;
-        expectAgree(simulated.ruin, exact.ruin.value, std::string(c.name) + ", ruin");
+        expectAgree(simulated.notCovered, exact.notCovered.value, std::string(c.name) + ", not covered");
         expectAgree(simulated.target, exact.target.value, std::string(c.name) + ", target");
         expectAgree(simulated.stopLoss, exact.stopLoss.value, std::string(c.name) + ", stop-loss");
         expectAgree(simulated.ahead, exact.ahead.value, std::string(c.name) + ", ahead");

@@ -15,9 +15,12 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "game/Pocket.h"
+#include "ui/qt/AnalysisText.h"
 #include "ui/qt/CurrencyText.h"
 
 namespace {
@@ -39,6 +42,13 @@ const QColor kOwnSession(220, 20, 60);
 const QColor kHistogram(70, 130, 180);
 const QColor kExpected(220, 20, 60);
 constexpr const char* kTitleProperty = "quelta.title";
+// How a session ended, in the end histogram and its legend.
+const std::array<std::pair<SessionEnd, QColor>, kSessionEnds> kEndColours = {{
+    {SessionEnd::NotCovered, QColor(200, 40, 40)},
+    {SessionEnd::StopLoss, QColor(230, 140, 30)},
+    {SessionEnd::SpinsDone, QColor(70, 130, 180)},
+    {SessionEnd::Target, QColor(40, 150, 70)},
+}};
 constexpr double kStaleOpacity = 0.35;
 constexpr double kBandHeadroom = 0.05; // of the bands' span, above and below
 constexpr double kBarHeadroom = 1.1;
@@ -50,10 +60,12 @@ QString pocketName(PocketCode pocket) {
 
 QString pocketTip(const FairnessReport& report, std::size_t index) {
     const PocketDeviation& p = report.pockets[index];
-    return QObject::tr("%1: %2 hits, %3 expected")
+    return QObject::tr("%1: %2 hits, %3 expected; on a fair wheel this number alone has %2 or more in %4 of "
+                       "histories, %2 or fewer in %5")
         .arg(pocketName(p.pocket))
         .arg(p.observed)
-        .arg(QLocale().toString(p.expected, 'f', 1));
+        .arg(QLocale().toString(p.expected, 'f', 1))
+        .arg(percentText(p.chanceAtLeast), percentText(p.chanceAtMost));
 }
 
 std::size_t strideFor(std::size_t points) {
@@ -74,10 +86,12 @@ std::vector<HistogramBin> readableBins(const std::vector<HistogramBin>& bins) {
     const std::size_t perBar = (kept + kMostBars - 1) / kMostBars;
     std::vector<HistogramBin> bars;
     for (std::size_t i = first; i < last; i += perBar) {
-        HistogramBin bar{bins[i].low, bins[i].high, 0};
+        HistogramBin bar{bins[i].low, bins[i].high, 0, {}};
         for (std::size_t j = i; j < std::min(i + perBar, last); ++j) {
             bar.high = bins[j].high;
             bar.probability += bins[j].probability;
+            for (std::size_t end = 0; end < kSessionEnds; ++end)
+                bar.byEnd[end] += bins[j].byEnd[end];
         }
         bars.push_back(bar);
     }
@@ -149,7 +163,49 @@ void markChartStale(QChart* chart, bool stale) {
 }
 
 void showEndHistogram(QChart* chart, const SessionOutcome& outcome) {
-    showHistogram(chart, outcome.endHistogram, dollarsOf(outcome.chipValue), QObject::tr("Bankroll at the end ($)"));
+    clearChart(chart);
+    if (outcome.endHistogram.empty())
+        return;
+    const std::vector<HistogramBin> bins = readableBins(outcome.endHistogram);
+    const double perChip = dollarsOf(outcome.chipValue);
+    // Each end's share of a bar is stacked on the shares of the ends below
+    // it, so the bar's whole height is its share of the sessions.
+    std::vector<double> below(bins.size(), 0.0);
+    double highest = 0;
+    for (const HistogramBin& bin : bins)
+        highest = std::max(highest, bin.probability * kPercent);
+    QValueAxis* x = valueAxis(QObject::tr("Bankroll at the end ($)"));
+    x->setRange(bins.front().low * perChip, bins.back().high * perChip);
+    x->applyNiceNumbers();
+    QValueAxis* y = valueAxis(QObject::tr("% of sessions"));
+    y->setLabelFormat(QStringLiteral("%g"));
+    y->setRange(0, highest > 0 ? highest * kBarHeadroom : 1);
+    y->applyNiceNumbers();
+    if (y->max() > kPercent)
+        y->setMax(kPercent);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (const auto& [end, colour] : kEndColours) {
+        const auto index = static_cast<std::size_t>(end);
+        QList<QPointF> upper, lower;
+        double shown = 0;
+        for (std::size_t i = 0; i < bins.size(); ++i) {
+            const double base = below[i];
+            const double top = base + bins[i].byEnd[index] * kPercent;
+            shown += bins[i].byEnd[index];
+            for (const double at : {bins[i].low * perChip, bins[i].high * perChip}) {
+                lower.append({at, base});
+                upper.append({at, top});
+            }
+            below[i] = top;
+        }
+        if (shown <= 0)
+            continue;
+        QAreaSeries* area = band(lower, upper, endName(end), colour);
+        area->setBorderColor(colour.darker());
+        attach(chart, area, x, y);
+    }
+    chart->legend()->show();
 }
 
 void clearChart(QChart* chart) {
@@ -244,17 +300,13 @@ QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& b
     return own;
 }
 
-QList<QPointF> ownSessionPoints(Money startBankroll, const std::vector<Money>& netPerSpin, std::size_t mostSpins) {
-    const std::size_t spins = std::min(netPerSpin.size(), mostSpins);
-    const std::size_t stride = strideFor(spins + 1);
+QList<QPointF> ownSessionPoints(const std::vector<std::int64_t>& bankrollChips, Money chipValue) {
+    const double perChip = dollarsOf(chipValue);
+    const std::size_t stride = strideFor(bankrollChips.size());
     QList<QPointF> points;
-    Money bankroll = startBankroll;
-    points.append({0, dollarsOf(bankroll)});
-    for (std::size_t i = 0; i < spins; ++i) {
-        bankroll += netPerSpin[i];
-        if ((i + 1) % stride == 0 || i + 1 == spins)
-            points.append({static_cast<double>(i + 1), dollarsOf(bankroll)});
-    }
+    for (std::size_t spin = 0; spin < bankrollChips.size(); ++spin)
+        if (spin % stride == 0 || spin + 1 == bankrollChips.size())
+            points.append({static_cast<double>(spin), static_cast<double>(bankrollChips[spin]) * perChip});
     return points;
 }
 

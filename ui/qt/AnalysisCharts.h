@@ -28,9 +28,9 @@ void showHistogram(QChart* chart, const std::vector<HistogramBin>& bins, double 
 // session is drawn on, empty, on the same axes.
 QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& bands, Money chipValue);
 
-// The player's own session, from its start bankroll, with at most as many
-// points as the bands have spins.
-QList<QPointF> ownSessionPoints(Money startBankroll, const std::vector<Money>& netPerSpin, std::size_t mostSpins);
+// A session's bankroll in chips, spin by spin from its start, as points in
+// dollars, thinned as the bands are; the last spin is always kept.
+QList<QPointF> ownSessionPoints(const std::vector<std::int64_t>& bankrollChips, Money chipValue);
 
 // Hits of every pocket as bars, with the fair wheel's expected count as a line.
 void showHitsPerPocket(QChart* chart, const FairnessReport& report);

@@ -113,15 +113,31 @@ QString decimalText(const Estimate& estimate, Method method) {
     return text;
 }
 
-EndShares endShares(const SessionOutcome& outcome) {
-    EndShares ends{outcome.target, outcome.stopLoss, outcome.ruin, {}};
-    // Whatever did not stop early played all its spins; its range is the
-    // widest the other three's ranges allow.
-    const double others = ends.target.value + ends.stopLoss.value + ends.notCovered.value;
-    ends.spinsDone.value = std::clamp(1 - others, 0.0, 1.0);
-    ends.spinsDone.low = std::clamp(1 - (ends.target.high + ends.stopLoss.high + ends.notCovered.high), 0.0, 1.0);
-    ends.spinsDone.high = std::clamp(1 - (ends.target.low + ends.stopLoss.low + ends.notCovered.low), 0.0, 1.0);
-    return ends;
+QString notCoveredText(const SessionOutcome& outcome) {
+    QString text = chanceText(outcome.notCovered, outcome.method);
+    if (outcome.notCovered.value > 0)
+        text += QObject::tr("; %1 left on average")
+                    .arg(chipMoneyText(outcome.meanChipsLeftWhenNotCovered, outcome.method, outcome.chipValue));
+    return text;
+}
+
+QString stakedText(const SessionOutcome& outcome) {
+    return chipMoneyText(outcome.meanTotalStakedChips, outcome.method, outcome.chipValue);
+}
+
+QString lossPerDollarText(const SessionOutcome& outcome) {
+    return QObject::tr("%1 cents of every dollar staked: the house edge, which no system changes")
+        .arg(QLocale().toString(outcome.lossPerChipStaked * kPercent, 'f', kPercentDecimals));
+}
+
+QString endName(SessionEnd end) {
+    switch (end) {
+    case SessionEnd::Target: return QObject::tr("Reached the target");
+    case SessionEnd::StopLoss: return QObject::tr("Fell to the stop level");
+    case SessionEnd::NotCovered: return QObject::tr("Stopped: next stake not covered");
+    case SessionEnd::SpinsDone: return QObject::tr("Played all its spins");
+    }
+    return {};
 }
 
 QString sessionsInWords(double share, bool& one) {
@@ -154,12 +170,22 @@ QString summarySentence(const SessionOutcome& outcome, const BettingSystem& syst
         first = sessionsInWords(outcome.ahead.value, one);
         first += one ? QObject::tr(" ends ahead") : QObject::tr(" end ahead");
     }
-    const Money start = outcome.chipValue * outcome.startChips;
+    const QString spins = QLocale().toString(outcome.meanSpinsPlayed.value, 'f', 0);
+    constexpr double kWorthSaying = 0.005;
+    if (outcome.notCovered.value >= kWorthSaying) {
+        QString second = sessionsInWords(outcome.notCovered.value, one);
+        second[0] = second[0].toLower();
+        return QObject::tr("%1; %2 %3 with the next stake not covered and %4 left on average; a session lasts "
+                           "%5 spins on average.")
+            .arg(first, second, one ? QObject::tr("stops") : QObject::tr("stop"))
+            .arg(chipMoneyText(outcome.meanChipsLeftWhenNotCovered.value, outcome.chipValue))
+            .arg(spins);
+    }
     return QObject::tr("%1; on average a session ends with %2 of its %3, after %4 spins.")
         .arg(first)
         .arg(chipMoneyText(outcome.meanEndChips.value, outcome.chipValue))
-        .arg(currencyText(start))
-        .arg(QLocale().toString(outcome.meanSpinsPlayed.value, 'f', 1));
+        .arg(currencyText(outcome.chipValue * outcome.startChips))
+        .arg(spins);
 }
 
 std::vector<RuleRow> ruleRows(const BettingSystem& system) {
@@ -188,32 +214,33 @@ std::vector<RuleRow> ruleRows(const BettingSystem& system) {
 }
 
 std::vector<QString> figureCaptions() {
-    return {QObject::tr("Reached the target"),
-            QObject::tr("Fell to the stop level"),
-            QObject::tr("Stopped: next stake not covered"),
-            QObject::tr("Played all its spins"),
+    return {endName(SessionEnd::Target),
+            endName(SessionEnd::StopLoss),
+            endName(SessionEnd::NotCovered),
+            endName(SessionEnd::SpinsDone),
             QObject::tr("Ended ahead"),
             QObject::tr("Average net"),
             QObject::tr("Median net"),
-            QObject::tr("Spins played on average")};
+            QObject::tr("Spins played on average"),
+            QObject::tr("Staked over a session on average")};
 }
 
 std::vector<RuleRow> figureRows(const SessionOutcome& outcome, const BettingSystem& system) {
     const Method m = outcome.method;
-    const EndShares ends = endShares(outcome);
     const auto start = static_cast<double>(outcome.startChips);
     const Estimate meanNet{outcome.meanEndChips.value - start, outcome.meanEndChips.low - start,
                            outcome.meanEndChips.high - start};
     const std::vector<QString> captions = figureCaptions();
     const std::vector<QString> values = {
-        system.rules.target ? chanceText(ends.target, m) : QObject::tr("no target set"),
-        system.rules.stopLoss ? chanceText(ends.stopLoss, m) : QObject::tr("no stop level set"),
-        chanceText(ends.notCovered, m),
-        chanceText(ends.spinsDone, m),
+        system.rules.target ? chanceText(outcome.target, m) : QObject::tr("no target set"),
+        system.rules.stopLoss ? chanceText(outcome.stopLoss, m) : QObject::tr("no stop level set"),
+        notCoveredText(outcome),
+        chanceText(outcome.spinsDone, m),
         chanceText(outcome.ahead, m),
         chipMoneyText(meanNet, m, outcome.chipValue),
         chipMoneyText(outcome.medianEndChips - start, outcome.chipValue),
-        decimalText(outcome.meanSpinsPlayed, m)};
+        decimalText(outcome.meanSpinsPlayed, m),
+        stakedText(outcome)};
     std::vector<RuleRow> rows;
     for (std::size_t i = 0; i < captions.size(); ++i)
         rows.push_back({captions[i], values[i]});

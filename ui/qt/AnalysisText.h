@@ -38,11 +38,15 @@ QString methodText(const SessionOutcome& outcome);
 // A mean with its 95% range when it has one, one decimal: spins played.
 QString decimalText(const Estimate& estimate, Method method);
 
-// The four ways a session ends; they add up to one.
-struct EndShares {
-    Estimate target, stopLoss, notCovered, spinsDone;
-};
-EndShares endShares(const SessionOutcome& outcome);
+// "Stopped: next stake not covered": its chance and the money those
+// sessions are left with on average.
+QString notCoveredText(const SessionOutcome& outcome);
+// What a session stakes in all on average, as money.
+QString stakedText(const SessionOutcome& outcome);
+// "2.70 cents of every dollar staked", the house edge.
+QString lossPerDollarText(const SessionOutcome& outcome);
+// How a session ended, as the legend and the replay say it.
+QString endName(SessionEnd end);
 
 // One plain sentence that sums up the sessions, for the top of the figures:
 // "7 sessions in 10 reach $250.00; on average a session ends with $190.00 of

@@ -139,19 +139,18 @@ void ComparePanel::showKept(const BettingSystem* kept) {
     clearComparison();
 }
 
-void ComparePanel::showComparison(const Comparison& comparison, const BettingSystem& a, const SessionOutcome* outcomeA,
-                                  const BettingSystem& b, const SessionOutcome& outcomeB) {
+void ComparePanel::showComparison(const Comparison& comparison, const BettingSystem& a, const BettingSystem& b) {
     showColumn(rulesA_, valuesOf(ruleRows(a)));
     showColumn(rulesB_, valuesOf(ruleRows(b)));
-    showColumn(figuresA_, outcomeA != nullptr ? valuesOf(figureRows(*outcomeA, a)) : std::vector<QString>{});
-    showColumn(figuresB_, valuesOf(figureRows(outcomeB, b)));
+    showColumn(figuresA_, valuesOf(figureRows(comparison.a, a)));
+    showColumn(figuresB_, valuesOf(figureRows(comparison.b, b)));
     method_->setText(tr("%1 on the same pockets (seed %2), 95% ranges")
                          .arg(QLocale().toString(static_cast<qlonglong>(comparison.sessions)))
                          .arg(comparison.seed));
-    bAhead_->setText(chanceText(comparison.bAhead, Method::MonteCarlo));
-    tie_->setText(chanceText(comparison.tie, Method::MonteCarlo));
-    meanDifference_->setText(dollarText(comparison.meanDifference, Method::MonteCarlo));
-    showHistogram(difference_->chart(), comparison.difference, 1.0, tr("B's net minus A's ($)"));
+    bAhead_->setText(chanceText(comparison.bNetsMore, Method::MonteCarlo));
+    tie_->setText(chanceText(comparison.level, Method::MonteCarlo));
+    meanDifference_->setText(dollarText(comparison.meanNetDifference, Method::MonteCarlo));
+    showHistogram(difference_->chart(), comparison.netDifference, 1.0, tr("B's net minus A's ($)"));
     showStale(false);
 }
 

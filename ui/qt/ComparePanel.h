@@ -26,9 +26,7 @@ public:
     ComparePanel(QWidget* parent, Actions actions);
 
     void showKept(const BettingSystem* kept); // nullptr: nothing kept
-    // `a`'s figures are left blank when the analysis did not give them.
-    void showComparison(const Comparison& comparison, const BettingSystem& a, const SessionOutcome* outcomeA,
-                        const BettingSystem& b, const SessionOutcome& outcomeB);
+    void showComparison(const Comparison& comparison, const BettingSystem& a, const BettingSystem& b);
     void clearComparison();
     void showStatus(const QString& text);
     void showRunning(bool running);

@@ -15,12 +15,15 @@
 #include <random>
 #include <thread>
 
+#include "analysis/SessionReplay.h"
 #include "analysis/SpinAnalysis.h"
 #include "analysis/WheelFairness.h"
 #include "game/QueltaGame.h"
 #include "ui/SessionInputs.h"
 #include "ui/qt/AnalysisCharts.h"
+#include "ui/qt/AnalysisText.h"
 #include "ui/qt/ComparePanel.h"
+#include "ui/qt/CurrencyText.h"
 #include "ui/qt/FigureRow.h"
 #include "ui/qt/SessionPanel.h"
 #include "ui/qt/SpinFigures.h"
@@ -270,7 +273,7 @@ void FrmAnalysis::showExactAnswers() {
 std::optional<BettingSystem> FrmAnalysis::comparableA(const BettingSystem& b) {
     if (!keptA_)
         return std::nullopt;
-    if (keptA_->wheel != b.wheel) {
+    if (checkComparable(*keptA_, b)) {
         compare_->showStatus(tr("A was kept on the %1 wheel and the table now has the %2 wheel: a comparison needs "
                                 "both on the same wheel. Switch the wheel back, or Forget A and keep a new one.")
                                  .arg(wheelName(keptA_->wheel), wheelName(b.wheel)));
@@ -336,7 +339,7 @@ void FrmAnalysis::pollJob() {
     const AnalysisJob::Result& result = *done->result();
     sessions_->showOutcome(result.sessions, jobSystem_);
     if (result.comparison && jobA_)
-        compare_->showComparison(*result.comparison, *jobA_, nullptr, jobSystem_, result.sessions);
+        compare_->showComparison(*result.comparison, *jobA_, jobSystem_);
     outcomeShown_ = true;
     if (changedSinceRun_) {
         sessions_->showStale(true);
@@ -349,13 +352,39 @@ void FrmAnalysis::pollJob() {
 void FrmAnalysis::showOwnSession() {
     if (!outcomeShown_)
         return;
-    std::vector<Money> net;
-    net.reserve(game_.state().ledger.size());
-    for (const LedgerEntry& entry : game_.state().ledger.entries())
-        net.push_back(entry.returned - entry.bet);
-    sessions_->showOwnSession(
-        ownSessionPoints(jobSystem_.rules.bankroll, net, static_cast<std::size_t>(jobSystem_.rules.spinsPerSession)),
-        QString());
+    const std::vector<LedgerEntry>& ledger = game_.state().ledger.entries();
+    std::vector<PocketCode> pockets;
+    pockets.reserve(ledger.size());
+    // The line is the analysed system on the player's numbers; when the
+    // player's own bets were not that system's, the line is not their money.
+    const Money layout = analyseSpin(jobSystem_).amountBet;
+    bool ownBetsDiffer = jobSystem_.rules.progression != Progression::Flat;
+    for (const LedgerEntry& entry : ledger) {
+        // A spin with nothing on the layout (the fresh wheel's own) was not played.
+        if (entry.bet == Money{})
+            continue;
+        pockets.push_back(entry.pocket);
+        ownBetsDiffer = ownBetsDiffer || entry.bet != layout;
+    }
+    ReplayedSession replay;
+    try {
+        replay = replaySession(jobSystem_, pockets);
+    } catch (const std::invalid_argument&) {
+        return; // numbers of another wheel: the figures are about to be cleared
+    }
+    const QList<QPointF> points = ownSessionPoints(replay.bankrollChips, unitRow(jobSystem_.unit).chipValue);
+    QString note;
+    if (!pockets.empty()) {
+        note = ownBetsDiffer ? tr("The red line is this system played on the %1 numbers of your table since it was "
+                                  "last re-initialised; your own bets differed, so your money went another way.")
+                                   .arg(pockets.size())
+                             : tr("The red line is your own session since the table was last re-initialised.");
+        if (replay.end && *replay.end != SessionEnd::SpinsDone)
+            note += tr(" It stops after spin %1, where this system stops: %2.")
+                        .arg(replay.bankrollChips.size() - 1)
+                        .arg(endName(*replay.end).toLower());
+    }
+    sessions_->showOwnSession(points, note);
 }
 
 void FrmAnalysis::keepAsA() {

@@ -118,10 +118,10 @@ SessionPanel::SessionPanel(QWidget* parent, Actions actions) : QWidget(parent), 
     right->addStretch();
     method_ = addResult("lblMethod", tr("Method"));
     system_ = addResult("lblAnalysedSystem", tr("System"));
-    targetReached_ = addResult("lblTargetReached", tr("Reached the target"));
-    stopLossReached_ = addResult("lblStopLossReached", tr("Fell to the stop level"));
-    ruin_ = addResult("lblRuin", tr("Stopped: next stake not covered"));
-    spinsDone_ = addResult("lblSpinsDone", tr("Played all its spins"));
+    targetReached_ = addResult("lblTargetReached", endName(SessionEnd::Target));
+    stopLossReached_ = addResult("lblStopLossReached", endName(SessionEnd::StopLoss));
+    ruin_ = addResult("lblRuin", endName(SessionEnd::NotCovered));
+    spinsDone_ = addResult("lblSpinsDone", endName(SessionEnd::SpinsDone));
     broke_ = addResult("lblBroke", tr("Broke (less than the smallest stake left)"));
     ahead_ = addResult("lblAhead", tr("Ended ahead"));
     meanEnd_ = addResult("lblMeanEnd", tr("Average end bankroll"));
@@ -267,15 +267,17 @@ void SessionPanel::showOutcome(const SessionOutcome& outcome, const BettingSyste
     summary_->setText(summarySentence(outcome, system));
     method_->setText(methodText(outcome));
     system_->setText(systemSummary(system));
-    const EndShares ends = endShares(outcome);
-    targetReached_->setText(system.rules.target ? chanceText(ends.target, m) : tr("no target set"));
-    stopLossReached_->setText(system.rules.stopLoss ? chanceText(ends.stopLoss, m) : tr("no stop level set"));
-    ruin_->setText(chanceText(ends.notCovered, m));
-    spinsDone_->setText(chanceText(ends.spinsDone, m));
+    targetReached_->setText(system.rules.target ? chanceText(outcome.target, m) : tr("no target set"));
+    stopLossReached_->setText(system.rules.stopLoss ? chanceText(outcome.stopLoss, m) : tr("no stop level set"));
+    ruin_->setText(notCoveredText(outcome));
+    spinsDone_->setText(chanceText(outcome.spinsDone, m));
+    broke_->setText(chanceText(outcome.broke, m));
     ahead_->setText(chanceText(outcome.ahead, m));
     meanEnd_->setText(chipMoneyText(outcome.meanEndChips, m, chip));
     medianEnd_->setText(chipMoneyText(outcome.medianEndChips, chip));
     spinsPlayed_->setText(decimalText(outcome.meanSpinsPlayed, m));
+    staked_->setText(stakedText(outcome));
+    lossPerDollar_->setText(lossPerDollarText(outcome));
 
     showEndHistogram(ends_->chart(), outcome);
     ownSession_ = showBankrollBands(bankrollChart_->chart(), outcome.bands, chip);
