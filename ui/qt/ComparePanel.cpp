@@ -26,6 +26,12 @@ QLabel* boldLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
+QLabel* captionLabel(const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption + QLatin1Char(':'), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 // "Wheel" -> "lblAWheel": cells are named by their column and caption.
 QString cellName(QChar column, const QString& caption) {
     QString name = QStringLiteral("lbl") + column;
@@ -75,19 +81,20 @@ ComparePanel::ComparePanel(QWidget* parent, Actions actions) : QWidget(parent), 
     BettingSystem blank;
     for (const RuleRow& rule : ruleRows(blank)) {
         const int row = table_->rowCount();
-        table_->addWidget(new QLabel(rule.caption + QLatin1Char(':'), this), row, kCaption);
+        table_->addWidget(captionLabel(rule.caption, this), row, kCaption);
         rulesA_.push_back(addCell(row, kA, cellName(QLatin1Char('A'), rule.caption)));
         rulesB_.push_back(addCell(row, kB, cellName(QLatin1Char('B'), rule.caption)));
     }
     for (const QString& caption : figureCaptions()) {
         const int row = table_->rowCount();
-        table_->addWidget(new QLabel(caption + QLatin1Char(':'), this), row, kCaption);
+        table_->addWidget(captionLabel(caption, this), row, kCaption);
         figuresA_.push_back(addCell(row, kA, cellName(QLatin1Char('A'), caption)));
         figuresB_.push_back(addCell(row, kB, cellName(QLatin1Char('B'), caption)));
     }
     table_->setColumnStretch(kA, 1);
     table_->setColumnStretch(kB, 1);
 
+    whole->addWidget(boldLabel(tr("B against A, session for session on the same spins"), this));
     results_ = new QGridLayout;
     whole->addLayout(results_);
     method_ = addResult("lblCompareMethod", tr("Sessions"));
@@ -108,7 +115,8 @@ QLabel* ComparePanel::addCell(int row, int column, const QString& objectName) {
     // Caption of the copied figure: the row's caption and the system.
     const auto* caption = qobject_cast<QLabel*>(table_->itemAtPosition(row, kCaption)->widget());
     cell->setProperty(kFigureCaptionProperty, caption->text().chopped(1) + (column == kA ? tr(", A") : tr(", B")));
-    table_->addWidget(cell, row, column, Qt::AlignTop);
+    cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    table_->addWidget(cell, row, column);
     return cell;
 }
 

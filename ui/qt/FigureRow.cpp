@@ -10,8 +10,13 @@ QLabel* addFigureRow(QGridLayout& grid, QWidget& parent, const char* objectName,
     value->setObjectName(QString::fromLatin1(objectName));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     value->setProperty(kFigureCaptionProperty, caption);
-    grid.addWidget(new QLabel(caption + QLatin1Char(':'), &parent), row, column, alignment);
-    grid.addWidget(value, row, column + 1, alignment);
+    auto* name = new QLabel(caption + QLatin1Char(':'), &parent);
+    // The labels align their own text: a grid cell given an alignment holds
+    // its widget at the size it hints, and a wrapped value would be cut.
+    name->setAlignment(alignment | Qt::AlignLeft);
+    value->setAlignment(alignment | Qt::AlignLeft);
+    grid.addWidget(name, row, column);
+    grid.addWidget(value, row, column + 1);
     return value;
 }
 

@@ -3,10 +3,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -99,8 +98,6 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     whole->addWidget(tabs_, 1);
     scroll_->setWidget(content);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, [this] { this->close(); });
 
     timer_.setInterval(kRefreshMs);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -412,6 +409,15 @@ void FrmAnalysis::forgetA() {
 void FrmAnalysis::closeEvent(QCloseEvent* event) {
     cancel();
     QWidget::closeEvent(event);
+}
+
+// Esc closes the window as it closes a dialog: a field passes the key on.
+void FrmAnalysis::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmAnalysis::showEvent(QShowEvent* event) {
