@@ -379,8 +379,9 @@ TEST(AnalysisWindow, wheelTabJudgesTheHitsOfTheTable) {
 // also when it is opened again after being left partly off the screen.
 TEST(AnalysisWindowOnASmallScreen, fitsTheScreenAndScrollsToEveryChart) {
     // The screen CTest asked for, or the test would quietly check another.
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QStringLiteral("2"))
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QStringLiteral("2")) {
         ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(800, 500));
+    }
     TableWindow table;
     FrmAnalysis* window = openAnalysis(table);
     QApplication::processEvents();
