@@ -33,7 +33,11 @@ QString pocketsText(const std::vector<PocketCode>& pockets) {
     return QObject::tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
-QString hitsText(std::int32_t hits) { return hits == 1 ? QObject::tr("1 hit") : QObject::tr("%1 hits").arg(hits); }
+QString hitsText(std::int32_t hits) {
+    if (hits == 0)
+        return QObject::tr("no hits");
+    return hits == 1 ? QObject::tr("1 hit") : QObject::tr("%1 hits").arg(hits);
+}
 
 // The hottest (or coldest) numbers, and how often a fair wheel has some
 // number that hot (cold): picked out as the hottest of them all, a number
@@ -42,9 +46,11 @@ QString extremeText(const std::vector<PocketCode>& tied, const PocketDeviation& 
                     bool hottest) {
     // An exact chance has no range; a simulated one has.
     const Method method = anywhere.low == anywhere.high ? Method::Exact : Method::MonteCarlo;
-    const QString each = tied.size() > 1 ? QObject::tr(" each") : QString();
-    const QString many = hottest ? QObject::tr("%1 or more").arg(hitsText(one.observed))
-                                 : QObject::tr("%1 or fewer").arg(hitsText(one.observed));
+    const QString each = tied.size() > 1 && one.observed > 0 ? QObject::tr(" each") : QString();
+    QString many = hottest ? QObject::tr("%1 or more").arg(hitsText(one.observed))
+                           : QObject::tr("%1 or fewer").arg(hitsText(one.observed));
+    if (!hottest && one.observed == 0)
+        many = QObject::tr("no hits");
     return QObject::tr("%1: %2%3 against %4 expected. On a fair wheel the %5 number has %6 in %7 of histories "
                        "(one given number alone: %8).")
         .arg(pocketsText(tied), hitsText(one.observed), each)
