@@ -16,6 +16,7 @@ struct GameState;
 // layout is multiplied by the progression's step; every spot is capped at its
 // table limit, so a doubling system stops doubling where the table says so.
 enum class Progression : std::uint8_t { Flat, Martingale, DAlembert, Fibonacci, Paroli };
+inline constexpr int kProgressionCount = 5;
 
 // The rules a session is played by. Amounts are money; the engine works in
 // whole chips of the system's unit and rounds a bankroll down to whole chips.
@@ -65,7 +66,7 @@ struct InputProblem {
     std::string message; // a whole sentence for the player
 };
 
-// Checks the system and a number of sessions before anything runs: an empty
-// layout, a bankroll that cannot cover the layout once, spins or sessions out
-// of range, a stop-loss not below or a target not above the bankroll.
+// Checks the system and a number of sessions before anything runs: a wheel,
+// unit or progression code that is none of the valid ones, an empty layout, a bankroll that cannot cover the layout
+// once, spins or sessions out of range, a stop-loss not below or a target not above the bankroll.
 std::optional<InputProblem> checkSystem(const BettingSystem& system, std::int64_t sessions);

@@ -25,8 +25,10 @@ struct ExactPlan {
     ChipRules chips;
     std::int32_t spins = 0;
     std::vector<ExactStep> steps;
-    std::int64_t maxWin = 0;  // the largest gain of one spin over every step, >= 0
-    std::int64_t maxLoss = 0; // the largest loss of one spin over every step, >= 0
+    // Only the steps a session can reach from its bankroll are kept (and the
+    // first one it cannot afford, where it stops).
+    std::int64_t maxWin = 0;  // the largest gain of one spin over the steps played, >= 0
+    std::int64_t maxLoss = 0; // the largest loss of one spin over the steps played, >= 0
     // Every bankroll the DP may hold, from the first spin to the last.
     std::int64_t low = 0;
     std::int64_t high = 0;

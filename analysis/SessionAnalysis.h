@@ -65,11 +65,11 @@ struct SessionOutcome {
     // Everything staked over a session, on average, counting every spin's
     // whole stake whether it won or lost.
     Estimate meanTotalStakedChips;
-    // The expected loss per chip staked: the house edge of the layout, which
-    // no progression changes (it is a mean over the steps, weighted by what
-    // each stakes, only when table limits leave the steps' bets in different
-    // proportions of different edges). So the mean end is the start less
-    // this times the mean total staked.
+    // The expected loss per chip staked: the house edge, as every bet on the
+    // table pays (36 / numbers covered - 1) to one and no progression can
+    // change it (taken over the steps as staked, so it holds whatever the
+    // layout). So the mean end is the start less this times the mean total
+    // staked.
     double lossPerChipStaked = 0;
     std::vector<BankrollBand> bands;        // index 0 = before the first spin
     std::vector<HistogramBin> endHistogram; // of the end bankroll

@@ -107,10 +107,46 @@ TEST(ExactSessions, aMartingaleFromSixtyThreeChipsIsRuinedOnlyBySixLossesInARow)
         system.rules.progression = Progression::Martingale;
         const SessionOutcome o = analyseExactly(system);
         EXPECT_NEAR(o.notCovered.value, std::pow(q, 6), 1e-14);
+        // Those sessions hold what the ledger of six losses leaves, and that
+        // is less than the first stake: they are broke as well.
+        std::int64_t left = 63;
+        for (std::int64_t stake = 1; stake <= 32; stake *= 2)
+            left -= stake;
+        EXPECT_EQ(o.meanChipsLeftWhenNotCovered.value, static_cast<double>(left));
+        EXPECT_NEAR(o.broke.value, std::pow(q, 6), 1e-14);
         EXPECT_NEAR(o.target.value, 1 - std::pow(q, 6), 1e-14);
         EXPECT_NEAR(o.meanSpinsPlayed.value, (1 - std::pow(q, 6)) / (1 - q), 1e-12);
         EXPECT_NEAR(o.meanEndChips.value, 64 * (1 - std::pow(q, 6)), 1e-11);
         EXPECT_EQ(o.medianEndChips, 64);
+    }
+}
+
+TEST(ExactSessions, aFlatBankrollEmptiedOnTheLastSpinIsNotCovered) {
+    // A chip on red from i chips is emptied at spin t for the first time
+    // with the chance (i / t) C(t, (t + i) / 2) q^((t + i) / 2) p^((t - i) / 2)
+    // (the hitting time theorem); the session is not covered by its end when
+    // that happens at any t up to its spins, the last included.
+    const double p = 18.0 / 37, q = 19.0 / 37;
+    for (const std::int32_t spins : {29, 30, 31, 60}) {
+        const std::int64_t i = 10;
+        double emptied = 0, onTheLast = 0;
+        for (std::int64_t t = i; t <= spins; t += 2) {
+            const double ways =
+                std::exp(std::lgamma(t + 1.0) - std::lgamma((t + i) / 2 + 1.0) - std::lgamma((t - i) / 2 + 1.0));
+            const double first =
+                static_cast<double>(i) / t * ways * std::pow(q, (t + i) / 2) * std::pow(p, (t - i) / 2);
+            emptied += first;
+            if (t == spins)
+                onTheLast = first;
+        }
+        const SessionOutcome o = analyseExactly(onRed(Wheel::European, 1, i, spins));
+        EXPECT_NEAR(o.notCovered.value, emptied, 1e-13) << spins;
+        EXPECT_NEAR(o.broke.value, emptied, 1e-13) << spins;
+        EXPECT_NEAR(o.spinsDone.value, 1 - emptied, 1e-13) << spins;
+        EXPECT_EQ(o.meanChipsLeftWhenNotCovered.value, 0.0) << spins;
+        if (spins % 2 == 0) {
+            EXPECT_GT(onTheLast, 1e-3) << "the last spin must be able to empty the bankroll";
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "analysis/AnalysisJob.h"
+#include "analysis/ConfidenceInterval.h"
 #include "analysis/SessionAnalysis.h"
 #include "analysis/SystemComparison.h"
 
@@ -100,6 +101,21 @@ TEST(MonteCarlo, theSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {
     EXPECT_EQ(few.bands.front().p5, 100.0);
     EXPECT_EQ(few.bands.front().p95, 100.0);
     EXPECT_EQ(few.bands.back().p50, few.medianEndChips);
+}
+
+TEST(ConfidenceInterval, aWilsonIntervalHoldsItsOwnValueAndReachesZeroAndOneAtTheEnds) {
+    for (const std::int64_t trials :
+         {std::int64_t{1}, std::int64_t{7}, std::int64_t{1'000}, std::int64_t{1'000'000}, std::int64_t{1'000'000'000}})
+        for (const std::int64_t hits : {std::int64_t{0}, std::int64_t{1}, trials / 2, trials - 1, trials}) {
+            const Estimate e = wilsonInterval(hits, trials);
+            EXPECT_TRUE(e.low <= e.value && e.value <= e.high) << hits << " of " << trials;
+            if (hits == 0) {
+                EXPECT_EQ(e.low, 0.0) << trials;
+            }
+            if (hits == trials) {
+                EXPECT_EQ(e.high, 1.0) << trials;
+            }
+        }
 }
 
 TEST(SystemComparison, playsBothSystemsOnTheSameDrawsAndComparesTheirNets) {
