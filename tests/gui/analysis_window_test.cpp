@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -259,6 +260,15 @@ TEST(AnalysisWindow, aMartingaleReadsTheChanceOfSixLossesInARowInItsWords) {
                                                "next stake not covered and $0.00 left on average")
                                     .arg(std::lround(100 * sixLosses))))
         << text(window, "lblSummary").toStdString();
+
+    // Copied, every figure comes with its caption, the words unchanged.
+    press(window, "cmdCopyResults");
+    const QString copied = QGuiApplication::clipboard()->text();
+    for (const char* figure : {"lblRuin", "lblTargetReached", "lblSummary", "lblAmountBet", "lblChiSquare"}) {
+        const auto* label = window->findChild<QLabel*>(QString::fromLatin1(figure));
+        const QString line = label->property("quelta.caption").toString() + QStringLiteral(": ") + label->text();
+        EXPECT_TRUE(copied.contains(line)) << line.toStdString() << " not in\n" << copied.toStdString();
+    }
 }
 
 struct BadInput {

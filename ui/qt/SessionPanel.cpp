@@ -110,6 +110,7 @@ SessionPanel::SessionPanel(QWidget* parent, Actions actions) : QWidget(parent), 
     bold.setBold(true);
     summary_->setFont(bold);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setProperty(kFigureCaptionProperty, tr("Summary"));
     right->addWidget(summary_);
     stale_ = makeStaleMark(*this, "lblStale");
     right->addWidget(stale_);
