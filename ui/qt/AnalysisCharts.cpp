@@ -9,9 +9,11 @@
 #include <QChartView>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
 #include <QToolTip>
+#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -42,6 +44,7 @@ const QColor kOwnSession(220, 20, 60);
 const QColor kHistogram(70, 130, 180);
 const QColor kExpected(220, 20, 60);
 constexpr const char* kTitleProperty = "quelta.title";
+constexpr const char* kLegendProperty = "quelta.legend";
 // How a session ended, in the end histogram and its legend.
 const std::array<std::pair<SessionEnd, QColor>, kSessionEnds> kEndColours = {{
     {SessionEnd::NotCovered, QColor(200, 40, 40)},
@@ -52,6 +55,36 @@ const std::array<std::pair<SessionEnd, QColor>, kSessionEnds> kEndColours = {{
 constexpr double kStaleOpacity = 0.35;
 constexpr double kBandHeadroom = 0.05; // of the bands' span, above and below
 constexpr double kBarHeadroom = 1.1;
+
+// The colour a series is drawn in and its name, for the legend.
+std::pair<QColor, QString> keyOf(const QAbstractSeries* series) {
+    if (const auto* area = qobject_cast<const QAreaSeries*>(series))
+        return {area->color(), area->name()};
+    if (const auto* line = qobject_cast<const QLineSeries*>(series))
+        return {line->color(), line->name()};
+    if (const auto* bars = qobject_cast<const QBarSeries*>(series); bars != nullptr && !bars->barSets().empty())
+        return {bars->barSets().front()->color(), bars->barSets().front()->label()};
+    return {};
+}
+
+// Writes the chart's legend into the label withLegend() gave it: each name
+// whole, with breaks only between names.
+void refreshLegend(QChart* chart) {
+    chart->legend()->hide();
+    auto* legend = qobject_cast<QLabel*>(chart->property(kLegendProperty).value<QObject*>());
+    if (legend == nullptr)
+        return;
+    QStringList items;
+    for (const QAbstractSeries* series : chart->series()) {
+        const auto [colour, name] = keyOf(series);
+        if (!name.isEmpty())
+            items.append(
+                QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
+                    .arg(colour.name(), name.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"))));
+    }
+    legend->setText(items.join(QStringLiteral(" &nbsp; ")));
+    legend->setVisible(!items.isEmpty());
+}
 
 QString pocketName(PocketCode pocket) {
     const std::string_view text = pocketText(pocket);
@@ -156,6 +189,21 @@ QChartView* makeChartView(const QString& objectName, const QString& title) {
     return view;
 }
 
+QWidget* withLegend(QChartView* view) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view, 1);
+    auto* legend = new QLabel(box);
+    legend->setObjectName(view->objectName() + QStringLiteral("Legend"));
+    legend->setWordWrap(true);
+    legend->setTextFormat(Qt::RichText);
+    legend->setVisible(false);
+    layout->addWidget(legend);
+    view->chart()->setProperty(kLegendProperty, QVariant::fromValue(static_cast<QObject*>(legend)));
+    return box;
+}
+
 void markChartStale(QChart* chart, bool stale) {
     const QString title = chart->property(kTitleProperty).toString();
     chart->setTitle(stale ? QObject::tr("%1 (inputs changed: press Run)").arg(title) : title);
@@ -205,7 +253,7 @@ void showEndHistogram(QChart* chart, const SessionOutcome& outcome) {
         area->setBorderColor(colour.darker());
         attach(chart, area, x, y);
     }
-    chart->legend()->show();
+    refreshLegend(chart);
 }
 
 void clearChart(QChart* chart) {
@@ -214,6 +262,7 @@ void clearChart(QChart* chart) {
         chart->removeAxis(axis);
         delete axis;
     }
+    refreshLegend(chart);
 }
 
 void showHistogram(QChart* chart, const std::vector<HistogramBin>& allBins, double dollarsPerUnit,
@@ -296,7 +345,7 @@ QLineSeries* showBankrollBands(QChart* chart, const std::vector<BankrollBand>& b
     pen.setWidth(2);
     own->setPen(pen);
     attach(chart, own, x, y);
-    chart->legend()->show();
+    refreshLegend(chart);
     return own;
 }
 
@@ -367,5 +416,5 @@ void showHitsPerPocket(QChart* chart, const FairnessReport& report) {
     attach(chart, expected, x, y);
     nameEvery();
     QObject::connect(chart, &QChart::plotAreaChanged, names, nameEvery);
-    chart->legend()->show();
+    refreshLegend(chart);
 }

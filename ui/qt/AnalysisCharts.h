@@ -12,12 +12,17 @@
 class QChart;
 class QChartView;
 class QLineSeries;
+class QWidget;
 
 // The charts of the analysis window, drawn with Qt Charts. Each function
 // replaces what the chart showed before.
 
 // A chart view for one of the window's charts, named and titled.
 QChartView* makeChartView(const QString& objectName, const QString& title);
+
+// The chart view with its legend below it, as a label that wraps rather than
+// cuts a long name short; the chart's own legend stays hidden.
+QWidget* withLegend(QChartView* view);
 
 // A histogram as a stepped outline over its bars: x in dollars, y the share in
 // percent. The far tails that hold almost nothing are left out.

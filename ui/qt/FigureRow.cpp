@@ -24,7 +24,7 @@ QString figuresText(const QWidget& window) {
     QStringList lines;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         const QString caption = label->property(kFigureCaptionProperty).toString();
-        const QString value = label->text().trimmed();
+        const QString value = label->text().simplified();
         if (!caption.isEmpty() && !value.isEmpty())
             lines.append(caption + QStringLiteral(": ") + value);
     }

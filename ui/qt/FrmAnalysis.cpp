@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -33,6 +34,25 @@ constexpr int kGapBesideTable = 8;
 // Small enough for a magnified laptop screen; the rest scrolls.
 constexpr int kMinimumWidth = 360;
 constexpr int kMinimumHeight = 240;
+// Where the screen has room, wide enough for two charts side by side that
+// read at a glance.
+constexpr int kRoomyWidth = 960;
+
+// A scroll area hears nothing of its widget's layout growing (the request
+// goes to its viewport), so a panel that fills with longer figures would be
+// squeezed into the room it had; this passes the word on.
+class ContentGrowth : public QObject {
+public:
+    explicit ContentGrowth(QScrollArea& area) : QObject(&area), area_(area) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest)
+            QCoreApplication::postEvent(&area_, new QEvent(QEvent::LayoutRequest));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QScrollArea& area_;
+};
 
 QMargins frameMargins(const QWidget& window) {
     const QRect outer = window.frameGeometry();
@@ -97,6 +117,7 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     tabs_->addTab(wheel_, tr("&Wheel"));
     whole->addWidget(tabs_, 1);
     scroll_->setWidget(content);
+    content->installEventFilter(new ContentGrowth(*scroll_));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     timer_.setInterval(kRefreshMs);
@@ -132,7 +153,7 @@ void FrmAnalysis::placeOnScreen(const QWidget& table) {
         placed_ = true;
         const QWidget* content = scroll_->widget();
         const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const QSize wanted = content->sizeHint() + QSize(scrollBar, 0);
+        const QSize wanted = content->sizeHint().expandedTo(QSize(kRoomyWidth, 0)) + QSize(scrollBar, 0);
         resize(wanted.boundedTo(most).expandedTo(minimumSize()));
         const QRect beside = table.frameGeometry();
         const int outerWidth = width() + frame.left() + frame.right();

@@ -136,8 +136,8 @@ SessionPanel::SessionPanel(QWidget* parent, Actions actions) : QWidget(parent), 
     whole->addLayout(charts, 1);
     ends_ = makeChartView(QStringLiteral("chrSessionEnds"), tr("How sessions end"));
     bankrollChart_ = makeChartView(QStringLiteral("chrBankroll"), tr("Bankroll over the session"));
-    charts->addWidget(ends_);
-    charts->addWidget(bankrollChart_);
+    charts->addWidget(withLegend(ends_));
+    charts->addWidget(withLegend(bankrollChart_));
     ownNote_ = new QLabel(this);
     ownNote_->setObjectName(QStringLiteral("lblOwnSessionNote"));
     ownNote_->setWordWrap(true);

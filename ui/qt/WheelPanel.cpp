@@ -86,7 +86,7 @@ WheelPanel::WheelPanel(QWidget* parent) : QWidget(parent) {
     form->addRow(tr("Hottest:"), hottest_);
     form->addRow(tr("Coldest:"), coldest_);
     hits_ = makeChartView(QStringLiteral("chrWheelHits"), tr("Hits per number"));
-    whole->addWidget(hits_, 1);
+    whole->addWidget(withLegend(hits_), 1);
 }
 
 void WheelPanel::showReport(const FairnessReport& report) {
