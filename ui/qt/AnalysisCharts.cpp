@@ -402,8 +402,12 @@ void showHitsPerPocket(QChart* chart, const FairnessReport& report) {
         const double room = std::max(1.0, chart->plotArea().width()) / std::max<qsizetype>(1, pockets.size());
         const auto step = std::max<qsizetype>(
             1, static_cast<qsizetype>(std::ceil((metrics.horizontalAdvance(QStringLiteral("00")) + kLabelGap) / room)));
-        for (qsizetype i = 0; i < pockets.size(); i += step)
+        // The last pocket (00 on the American wheel) is always named.
+        const qsizetype last = pockets.size() - 1;
+        for (qsizetype i = 0; i + step <= last; i += step)
             names->append(pockets[i], static_cast<double>(i));
+        if (last >= 0)
+            names->append(pockets[last], static_cast<double>(last));
     };
     QValueAxis* y = valueAxis(QObject::tr("Hits"));
     y->setLabelFormat(QStringLiteral("%g"));
