@@ -74,6 +74,7 @@ public:
     }
 
     void spin() {
+        ++spinsPlayed_;
         for (Range& r : nextLive_)
             r = Range{};
         for (std::int64_t s = 0; s < steps_; ++s) {
@@ -146,6 +147,10 @@ public:
     ChipDistribution ends() const { return spanOf(ended_); }
     ChipDistribution ends(SessionEnd how) const { return spanOf(endedBy_[static_cast<std::size_t>(how)]); }
     double chanceOf(SessionEnd how) const { return chance_[static_cast<std::size_t>(how)]; }
+    double meanSpinsOf(SessionEnd how) const {
+        const auto i = static_cast<std::size_t>(how);
+        return chance_[i] > 0 ? spinsByEnd_[i] / chance_[i] : 0.0;
+    }
 
 private:
     double* row(std::vector<double>& table, std::int64_t step) { return table.data() + step * width_; }
@@ -177,6 +182,7 @@ private:
         if (from <= to)
             endedRange_.take(from, to);
         chance_[static_cast<std::size_t>(how)] += mass;
+        spinsByEnd_[static_cast<std::size_t>(how)] += mass * spinsPlayed_;
     }
 
     const ExactPlan& plan_;
@@ -188,6 +194,8 @@ private:
     std::vector<Range> live_, nextLive_;
     Range endedRange_;
     std::array<double, kSessionEnds> chance_{};
+    std::array<double, kSessionEnds> spinsByEnd_{}; // chance times spins played, by end
+    double spinsPlayed_ = 0;
 };
 
 } // namespace
@@ -251,7 +259,19 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
     outcome.spinsDone = exact(table.chanceOf(SessionEnd::SpinsDone));
     outcome.ahead = exact(ahead);
     outcome.broke = exact(broke);
-    outcome.meanChipsLeftWhenNotCovered = exact(meanOf(table.ends(SessionEnd::NotCovered)));
+    const ChipDistribution notCovered = table.ends(SessionEnd::NotCovered);
+    outcome.meanChipsLeftWhenNotCovered = exact(meanOf(notCovered));
+    const auto held = [](double mass) { return mass > 0; };
+    const auto fewest = std::find_if(notCovered.mass.begin(), notCovered.mass.end(), held);
+    if (fewest != notCovered.mass.end()) {
+        const auto most = std::find_if(notCovered.mass.rbegin(), notCovered.mass.rend(), held);
+        outcome.fewestChipsLeftWhenNotCovered =
+            static_cast<double>(notCovered.first + (fewest - notCovered.mass.begin()));
+        outcome.mostChipsLeftWhenNotCovered =
+            static_cast<double>(notCovered.first + (notCovered.mass.rend() - most) - 1);
+    }
+    for (std::size_t how = 0; how < kSessionEnds; ++how)
+        outcome.meanSpinsByEnd[how] = table.meanSpinsOf(static_cast<SessionEnd>(how));
     outcome.meanEndChips = exact(mean);
     outcome.medianEndChips = quantileOf(ends, 0.5);
     outcome.meanSpinsPlayed = exact(spinsPlayed);

@@ -59,6 +59,11 @@ struct SessionOutcome {
     // The mean bankroll of the sessions that stopped because the next stake
     // was not covered (0 when none do).
     Estimate meanChipsLeftWhenNotCovered;
+    // The least and the most those sessions hold (0 when none do).
+    double fewestChipsLeftWhenNotCovered = 0, mostChipsLeftWhenNotCovered = 0;
+    // The mean spins played by the sessions that ended each way, by
+    // SessionEnd (0 for a way none ended).
+    std::array<double, kSessionEnds> meanSpinsByEnd{};
     Estimate meanEndChips;
     double medianEndChips = 0;
     Estimate meanSpinsPlayed;

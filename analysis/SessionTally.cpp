@@ -23,6 +23,7 @@ void SessionTally::add(const SessionResult& session, const SessionTables& tables
     gain += gained;
     gainSquares += gained * gained;
     spins += session.spins;
+    spinsByEnd[static_cast<std::size_t>(session.end)] += session.spins;
     spinSquares += Int128{session.spins} * session.spins;
     staked += session.staked;
     stakedSquares += Int128{session.staked} * session.staked;
@@ -40,6 +41,7 @@ void SessionTally::merge(const SessionTally& other) {
     broke += other.broke;
     for (std::size_t end = 0; end < kSessionEnds; ++end) {
         ends[end] += other.ends[end];
+        spinsByEnd[end] += other.spinsByEnd[end];
         endChips[end].merge(other.endChips[end]);
     }
     gain += other.gain;
@@ -72,6 +74,15 @@ void SessionTally::fill(SessionOutcome& outcome, const SessionTables& tables) co
     outcome.lossPerChipStaked = staked > 0 ? static_cast<double>(static_cast<long double>(expectedLoss) /
                                                                  (static_cast<long double>(staked) * tables.pockets))
                                            : 0.0;
+    const CountHistogram& notCovered = endChips[static_cast<std::size_t>(SessionEnd::NotCovered)];
+    if (notCovered.total() > 0) {
+        outcome.fewestChipsLeftWhenNotCovered = static_cast<double>(notCovered.min());
+        outcome.mostChipsLeftWhenNotCovered = static_cast<double>(notCovered.max());
+    }
+    for (std::size_t end = 0; end < kSessionEnds; ++end)
+        if (ends[end] > 0)
+            outcome.meanSpinsByEnd[end] =
+                static_cast<double>(static_cast<long double>(spinsByEnd[end]) / static_cast<long double>(ends[end]));
     CountHistogram all;
     for (const CountHistogram& part : endChips)
         all.merge(part);

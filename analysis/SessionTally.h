@@ -19,6 +19,7 @@ struct alignas(64) SessionTally { // one cache line apart, as each worker writes
     Int128 staked = 0, stakedSquares = 0;
     Int128 expectedLoss = 0;                           // times the pockets
     Int128 notCoveredChips = 0, notCoveredSquares = 0; // the bankrolls of the sessions not covered
+    std::array<Int128, kSessionEnds> spinsByEnd{};     // by SessionEnd
     std::array<CountHistogram, kSessionEnds> endChips; // by SessionEnd
 
     void add(const SessionResult& session, const SessionTables& tables);

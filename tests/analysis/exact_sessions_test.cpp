@@ -113,6 +113,15 @@ TEST(ExactSessions, aMartingaleFromSixtyThreeChipsIsRuinedOnlyBySixLossesInARow)
         for (std::int64_t stake = 1; stake <= 32; stake *= 2)
             left -= stake;
         EXPECT_EQ(o.meanChipsLeftWhenNotCovered.value, static_cast<double>(left));
+        EXPECT_EQ(o.fewestChipsLeftWhenNotCovered, static_cast<double>(left));
+        EXPECT_EQ(o.mostChipsLeftWhenNotCovered, static_cast<double>(left));
+        // The target comes with the first win, at spin k with the chance q^(k-1) p.
+        double winningSpins = 0;
+        for (int k = 1; k <= 6; ++k)
+            winningSpins += k * std::pow(q, k - 1) * (1 - q);
+        EXPECT_NEAR(o.meanSpinsByEnd[static_cast<std::size_t>(SessionEnd::Target)], winningSpins / (1 - std::pow(q, 6)),
+                    1e-12);
+        EXPECT_NEAR(o.meanSpinsByEnd[static_cast<std::size_t>(SessionEnd::NotCovered)], 6, 1e-12);
         EXPECT_NEAR(o.broke.value, std::pow(q, 6), 1e-14);
         EXPECT_NEAR(o.target.value, 1 - std::pow(q, 6), 1e-14);
         EXPECT_NEAR(o.meanSpinsPlayed.value, (1 - std::pow(q, 6)) / (1 - q), 1e-12);

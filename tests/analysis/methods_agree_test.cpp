@@ -144,13 +144,18 @@ TEST(SessionMethods, exactAndSimulatedAgreeOnAVarietyOfSystems) {
         const std::string name(c.name);
         const Estimate SessionOutcome::*const ends[] = {&SessionOutcome::target, &SessionOutcome::stopLoss,
                                                         &SessionOutcome::notCovered, &SessionOutcome::spinsDone};
+        const SessionEnd byOrder[] = {SessionEnd::Target, SessionEnd::StopLoss, SessionEnd::NotCovered,
+                                      SessionEnd::SpinsDone};
         for (const SessionOutcome* o : {&exact, &simulated}) {
             // Every session ends one of the four ways, and each bar of the
             // end histogram is shared out among them.
-            double allEnds = 0;
-            for (const auto end : ends)
-                allEnds += (o->*end).value;
+            double allEnds = 0, spins = 0;
+            for (std::size_t how = 0; how < kSessionEnds; ++how) {
+                allEnds += (o->*ends[how]).value;
+                spins += (o->*ends[how]).value * o->meanSpinsByEnd[static_cast<std::size_t>(byOrder[how])];
+            }
             EXPECT_NEAR(allEnds, 1.0, 1e-12) << name;
+            EXPECT_NEAR(spins, o->meanSpinsPlayed.value, 1e-9 * (1 + spins)) << name;
             std::array<double, kSessionEnds> inBars{};
             for (const HistogramBin& bar : o->endHistogram) {
                 double shared = 0;
@@ -183,6 +188,11 @@ TEST(SessionMethods, exactAndSimulatedAgreeOnAVarietyOfSystems) {
         expectAgree(simulated.meanEndChips, exact.meanEndChips.value, name + ", mean end");
         expectAgree(simulated.meanSpinsPlayed, exact.meanSpinsPlayed.value, name + ", mean spins");
         expectAgree(simulated.meanTotalStakedChips, exact.meanTotalStakedChips.value, name + ", mean staked");
+        // The simulation sees only bankrolls the exact method says can happen.
+        if (simulated.notCovered.value > 0) {
+            EXPECT_GE(simulated.fewestChipsLeftWhenNotCovered, exact.fewestChipsLeftWhenNotCovered) << name;
+            EXPECT_LE(simulated.mostChipsLeftWhenNotCovered, exact.mostChipsLeftWhenNotCovered) << name;
+        }
         if (simulated.notCovered.value > 0.01)
             expectAgree(simulated.meanChipsLeftWhenNotCovered, exact.meanChipsLeftWhenNotCovered.value,
                         name + ", left when not covered");
