@@ -5,6 +5,7 @@
 
 namespace {
 constexpr std::int64_t kCentsPerDollar = 100;
+constexpr std::int64_t kTenThousandthsPerDollar = 10'000;
 // More digits than this cannot be a count any field takes, and cannot overflow.
 constexpr std::size_t kMostDigits = 15;
 
@@ -82,6 +83,9 @@ AmountText readAmount(std::string_view text, Money& amount) {
         const std::optional<std::int64_t> dollars = parseWholeNumber(whole);
         if (!dollars)
             return AmountText::NotAnAmount;
+        // Refused before it is turned into money, which it might not fit.
+        if (*dollars > kLargestFieldAmount.tenThousandths() / kTenThousandthsPerDollar)
+            return AmountText::TooLarge;
         cents = *dollars * kCentsPerDollar;
     }
     std::int64_t fractionCents = 0;

@@ -42,6 +42,5 @@ std::vector<InputProblem> wholeChipProblems(const SessionRules& rules, Money chi
 // Nothing for text that is not such an amount or is beyond any table's reach.
 std::optional<Money> parseMoneyText(std::string_view text);
 
-// The largest amount a money field takes: far beyond any session, far below
-// what the arithmetic of a session could overflow on.
-inline constexpr Money kLargestFieldAmount = Money::fromDollars(1'000'000'000);
+// The largest amount a money field takes: the largest the analyser takes.
+inline constexpr Money kLargestFieldAmount = kLargestSystemAmount;

@@ -17,7 +17,12 @@
 
 #include <cmath>
 
+#include <future>
+#include <system_error>
+#include <thread>
+
 #include "TableWindow.h"
+#include "analysis/AnalysisJob.h"
 #include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/MenuBarMirror.h"
 
@@ -150,7 +155,10 @@ TEST(AnalysisWindow, cancelAndClosingTheWindowStopARunningAnalysis) {
     EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->isEnabled());
     press(window, "cmdCancel");
     EXPECT_FALSE(window->running());
-    EXPECT_EQ(text(window, "lblAnalysisStatus"), QStringLiteral("Cancelled."));
+    // Until the analysis's threads have stopped, which the window does not wait for.
+    EXPECT_TRUE(text(window, "lblAnalysisStatus") == QStringLiteral("Stopping...") ||
+                text(window, "lblAnalysisStatus") == QStringLiteral("Cancelled."));
+    QTRY_COMPARE(text(window, "lblAnalysisStatus"), QStringLiteral("Cancelled."));
     EXPECT_EQ(text(window, "lblRuin"), QStringLiteral(" "));
     EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("cmdRun"))->isEnabled());
 
@@ -158,6 +166,104 @@ TEST(AnalysisWindow, cancelAndClosingTheWindowStopARunningAnalysis) {
     ASSERT_TRUE(window->running());
     window->close();
     EXPECT_FALSE(window->running());
+}
+
+// Analysis threads that cannot begin until the test opens the gate: a window
+// that waited for them would hang on the spot.
+class GatedThreads {
+public:
+    ThreadStarter starter() {
+        return [open = open_](std::function<void()> body) {
+            return std::thread([open, body = std::move(body)] {
+                open.wait();
+                body();
+            });
+        };
+    }
+    void open() { gate_.set_value(); }
+
+private:
+    std::promise<void> gate_;
+    std::shared_future<void> open_ = gate_.get_future().share();
+};
+
+void runTheExactMethodAtItsBudget(TableWindow& table, FrmAnalysis* window) {
+    placeChip(table, slot::lblRed);
+    type(window, "txtBankroll", QStringLiteral("100,000"));
+    type(window, "txtSpins", QStringLiteral("15000"));
+    press(window, "cmdRun");
+    ASSERT_TRUE(window->running());
+}
+
+TEST(AnalysisWindow, cancelResetAndClosingNeverWaitForTheAnalysisThreads) {
+    GatedThreads threads;
+    {
+        TableWindow table;
+        FrmAnalysis* window = openAnalysis(table);
+        window->setThreadStarter(threads.starter());
+
+        runTheExactMethodAtItsBudget(table, window);
+        press(window, "cmdCancel");
+        EXPECT_FALSE(window->running());
+        EXPECT_EQ(text(window, "lblAnalysisStatus"), QStringLiteral("Stopping..."));
+        EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("cmdRun"))->isEnabled());
+
+        runTheExactMethodAtItsBudget(table, window);
+        table.named<QPushButton>(QStringLiteral("cmdReset"))->click();
+        QTRY_VERIFY(!window->running()); // at the window's next look at the table
+
+        runTheExactMethodAtItsBudget(table, window);
+        window->close();
+        EXPECT_FALSE(window->running());
+
+        threads.open();
+        window->open(*table.client());
+        QTRY_COMPARE(text(window, "lblAnalysisStatus"), QStringLiteral("Cancelled."));
+    } // the windows go while the last analyses may still be on their way out
+    QTRY_COMPARE(AnalysisJob::jobsAtWork(), 0);
+}
+
+TEST(AnalysisWindow, aSystemWithNoThreadsToSpareIsToldAndTheTablePlaysOn) {
+    TableWindow table;
+    placeChip(table, slot::lblRed);
+    FrmAnalysis* window = openAnalysis(table);
+    window->setThreadStarter([](std::function<void()>) -> std::thread {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    });
+    type(window, "txtSpins", QStringLiteral("50"));
+    press(window, "cmdRun");
+    EXPECT_FALSE(window->running());
+    EXPECT_EQ(text(window, "lblAnalysisStatus"),
+              QStringLiteral("The analysis could not start: the system has no threads to spare. Close other "
+                             "programs and try again."));
+    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("cmdRun"))->isEnabled());
+
+    table.window.menus().action(M::mnuHundredSpins)->trigger();
+    table.named<QPushButton>(QStringLiteral("cmdStart"))->click();
+    QTRY_VERIFY(table.game().state().ledger.size() >= 100);
+}
+
+TEST(AnalysisWindow, systemACannotChangeUnderARunningComparison) {
+    TableWindow table;
+    placeChip(table, slot::lblRed);
+    FrmAnalysis* window = openAnalysis(table);
+    QTRY_COMPARE(text(window, "lblAmountBet"), QStringLiteral("$1.00"));
+    press(window, "cmdKeepA");
+    const QString keptA = text(window, "lblSystemA");
+    placeChip(table, slot::lblBlack);
+    type(window, "txtSpins", QString::fromLatin1(kLongSpins));
+    type(window, "txtSessions", QString::fromLatin1(kLongSessions));
+    press(window, "cmdRun");
+    ASSERT_TRUE(window->running());
+    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("cmdKeepA"))->isEnabled());
+    EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("cmdForgetA"))->isEnabled());
+    window->keepAsA(); // as a keyboard shortcut would, were there one
+    window->forgetA();
+    EXPECT_EQ(text(window, "lblSystemA"), keptA);
+
+    press(window, "cmdCancel");
+    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("cmdKeepA"))->isEnabled());
+    EXPECT_TRUE(window->findChild<QPushButton*>(QStringLiteral("cmdForgetA"))->isEnabled());
 }
 
 TEST(AnalysisWindow, aReinitialisationDuringARunStopsItAndLeavesNoFiguresOfTheOldTable) {

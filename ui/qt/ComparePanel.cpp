@@ -142,7 +142,7 @@ std::vector<QString> valuesOf(const std::vector<RuleRow>& rows) {
 
 void ComparePanel::showKept(const BettingSystem* kept) {
     kept_ = kept != nullptr;
-    forget_->setEnabled(kept_);
+    forget_->setEnabled(!held_ && kept_);
     showColumn(rulesA_, kept != nullptr ? valuesOf(ruleRows(*kept)) : std::vector<QString>{tr("none kept yet")});
     clearComparison();
 }
@@ -174,10 +174,11 @@ void ComparePanel::clearComparison() {
 
 void ComparePanel::showStatus(const QString& text) { status_->setText(text); }
 
-void ComparePanel::showRunning(bool running) {
-    run_->setEnabled(!running);
-    keep_->setEnabled(!running);
-    forget_->setEnabled(!running && kept_);
+void ComparePanel::holdKept(bool held) {
+    held_ = held;
+    run_->setEnabled(!held_);
+    keep_->setEnabled(!held_);
+    forget_->setEnabled(!held_ && kept_);
 }
 
 void ComparePanel::showStale(bool stale) {

@@ -29,7 +29,9 @@ public:
     void showComparison(const Comparison& comparison, const BettingSystem& a, const BettingSystem& b);
     void clearComparison();
     void showStatus(const QString& text);
-    void showRunning(bool running);
+    // While an analysis runs A stays as it is, so that the comparison it
+    // brings is shown under the A it was made with; Run waits too.
+    void holdKept(bool held);
     // The figures on show no longer match the inputs, until the next run.
     void showStale(bool stale);
 
@@ -39,7 +41,6 @@ private:
     void showColumn(const std::vector<QLabel*>& cells, const std::vector<QString>& values);
 
     Actions actions_;
-    bool kept_ = false;
     QPushButton* keep_ = nullptr;
     QPushButton* forget_ = nullptr;
     QPushButton* run_ = nullptr;
@@ -53,4 +54,6 @@ private:
     QLabel* method_ = nullptr;
     QChartView* difference_ = nullptr;
     QGridLayout* results_ = nullptr;
+    bool kept_ = false;
+    bool held_ = false;
 };

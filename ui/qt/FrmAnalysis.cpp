@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <new>
 #include <random>
 #include <thread>
 
@@ -212,16 +213,18 @@ void FrmAnalysis::tick() {
     }
     if (job_)
         pollJob();
+    if (stopping_)
+        pollStopping();
 }
 
 void FrmAnalysis::tableReinitialised() {
     const bool wasRunning = running();
-    job_.reset();
-    sessions_->showRunning(false);
-    compare_->showRunning(false);
+    letJobStop();
+    showRunning(false);
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
+    stoppingShown_ = false;
     if (wasRunning)
         sessions_->showStatus(tr("The table was re-initialised, so the analysis was stopped. Press Run to analyse "
                                  "the table as it is now."));
@@ -322,21 +325,53 @@ void FrmAnalysis::run() {
     changedSinceRun_ = false;
     jobSystem_ = *system;
     jobA_ = comparableA(*system);
-    job_ = std::make_unique<AnalysisJob>(*system, jobA_, values.sessions, values.seed.value_or(freshSeed()),
-                                         analysisThreads());
-    sessions_->showRunning(true);
-    compare_->showRunning(true);
+    try {
+        job_ = std::make_unique<AnalysisJob>(*system, jobA_, values.sessions, values.seed.value_or(freshSeed()),
+                                             analysisThreads(), startThread_);
+    } catch (const std::bad_alloc&) {
+        sessions_->showStatus(QString::fromLatin1(AnalysisJob::kNoMemory));
+        return;
+    }
+    showRunning(true);
     sessions_->showStatus(tr("Analysing..."));
+    stoppingShown_ = false;
     timer_.start();
+    pollJob(); // a job that could not start says so at once
+}
+
+void FrmAnalysis::showRunning(bool running) {
+    sessions_->showRunning(running);
+    compare_->holdKept(running);
+}
+
+void FrmAnalysis::letJobStop() {
+    if (!job_)
+        return;
+    job_->cancel();
+    // The job's threads hold what they use, so the one it replaces (if any)
+    // may go at once, still stopping; only the latest is watched.
+    stopping_ = std::move(job_);
 }
 
 void FrmAnalysis::cancel() {
     if (!running())
         return;
-    job_.reset();
-    sessions_->showRunning(false);
-    compare_->showRunning(false);
-    sessions_->showStatus(tr("Cancelled."));
+    letJobStop();
+    showRunning(false);
+    sessions_->showStatus(tr("Stopping..."));
+    stoppingShown_ = true;
+    pollStopping();
+}
+
+// "Stopping..." stays until the cancelled job's threads have let go of the
+// processor, or a new run takes over the status.
+void FrmAnalysis::pollStopping() {
+    if (!stopping_->finished())
+        return;
+    stopping_.reset();
+    if (stoppingShown_)
+        sessions_->showStatus(tr("Cancelled."));
+    stoppingShown_ = false;
 }
 
 void FrmAnalysis::pollJob() {
@@ -344,8 +379,7 @@ void FrmAnalysis::pollJob() {
     if (!job_->finished())
         return;
     const std::unique_ptr<AnalysisJob> done = std::move(job_);
-    sessions_->showRunning(false);
-    compare_->showRunning(false);
+    showRunning(false);
     if (!done->error().empty()) {
         sessions_->showStatus(QString::fromStdString(done->error()));
         return;
@@ -363,7 +397,12 @@ void FrmAnalysis::pollJob() {
         sessions_->showStale(true);
         compare_->showStale(true);
     }
-    sessions_->showStatus(result.comparison ? tr("Done; the comparison with A is under Compare.") : tr("Done."));
+    QString status = result.comparison ? tr("Done; the comparison with A is under Compare.") : tr("Done.");
+    if (result.threadsStarted < result.threadsWanted)
+        status += tr(" It ran on %1 of %2 threads: the system had no more to spare.")
+                      .arg(result.threadsStarted)
+                      .arg(result.threadsWanted);
+    sessions_->showStatus(status);
     showOwnSession();
 }
 
@@ -406,6 +445,8 @@ void FrmAnalysis::showOwnSession() {
 }
 
 void FrmAnalysis::keepAsA() {
+    if (running())
+        return; // the running comparison belongs to the A it started with
     const std::optional<BettingSystem> system = readSystem();
     if (!system) {
         tabs_->setCurrentWidget(sessions_);
@@ -419,6 +460,8 @@ void FrmAnalysis::keepAsA() {
 }
 
 void FrmAnalysis::forgetA() {
+    if (running())
+        return;
     keptA_.reset();
     compare_->showKept(nullptr);
     compare_->showStatus(QStringLiteral(" "));

@@ -46,6 +46,8 @@ public:
     // Puts every figure on show on the clipboard as text.
     void copyResults();
     bool running() const { return job_ != nullptr; }
+    // How the window starts an analysis's threads; a test makes it fail.
+    void setThreadStarter(ThreadStarter start) { startThread_ = std::move(start); }
     // Reads the table now rather than at the next turn of the live timer.
     void refreshNow();
 
@@ -73,6 +75,10 @@ private:
     void tick();
     void tableReinitialised();
     void pollJob();
+    void pollStopping();
+    // Hands the running job over to stop on its own threads; never waits.
+    void letJobStop();
+    void showRunning(bool running);
     void showOwnSession();
     std::optional<BettingSystem> readSystem();
     // A field or the table changed: the figures no longer match, a field
@@ -96,6 +102,10 @@ private:
     WheelPanel* wheel_ = nullptr;
     std::optional<TableSeen> seen_;
     std::unique_ptr<AnalysisJob> job_;
+    // A cancelled job until its threads have stopped, for "Stopping...".
+    std::unique_ptr<AnalysisJob> stopping_;
+    ThreadStarter startThread_ = startPlainThread;
+    bool stoppingShown_ = false;
     BettingSystem jobSystem_;
     std::optional<BettingSystem> jobA_;
     bool outcomeShown_ = false;
