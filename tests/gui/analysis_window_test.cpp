@@ -362,8 +362,8 @@ TEST(AnalysisWindow, aMartingaleReadsTheChanceOfSixLossesInARowInItsWords) {
     EXPECT_EQ(text(window, "lblSpinsDone"), QStringLiteral("0.00%"));
     EXPECT_EQ(text(window, "lblLossPerDollar").left(5), QStringLiteral("2.70 "));
     EXPECT_TRUE(text(window, "lblSummary")
-                    .startsWith(QStringLiteral("Nearly every session reaches $64.00; %1 sessions in 100 stop with the "
-                                               "next stake not covered and $0.00 left on average")
+                    .startsWith(QStringLiteral("Nearly every session reaches $64.00; %1 sessions in 100 stop after "
+                                               "about 6 spins, the next stake not covered, with $0.00 left.")
                                     .arg(std::lround(100 * sixLosses))))
         << text(window, "lblSummary").toStdString();
 

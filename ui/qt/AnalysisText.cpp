@@ -175,11 +175,15 @@ QString summarySentence(const SessionOutcome& outcome, const BettingSystem& syst
     if (outcome.notCovered.value >= kWorthSaying) {
         QString second = sessionsInWords(outcome.notCovered.value, one);
         second[0] = second[0].toLower();
-        return QObject::tr("%1; %2 %3 with the next stake not covered and %4 left on average; a session lasts "
-                           "%5 spins on average.")
+        const Money chip = outcome.chipValue;
+        const QString fewest = chipMoneyText(outcome.fewestChipsLeftWhenNotCovered, chip);
+        const QString most = chipMoneyText(outcome.mostChipsLeftWhenNotCovered, chip);
+        const QString left = fewest == most ? fewest : QObject::tr("%1 to %2").arg(fewest, most);
+        const double notCoveredSpins = outcome.meanSpinsByEnd[static_cast<std::size_t>(SessionEnd::NotCovered)];
+        return QObject::tr("%1; %2 %3 after about %4 spins, the next stake not covered, with %5 left.")
             .arg(first, second, one ? QObject::tr("stops") : QObject::tr("stop"))
-            .arg(chipMoneyText(outcome.meanChipsLeftWhenNotCovered.value, outcome.chipValue))
-            .arg(spins);
+            .arg(QLocale().toString(notCoveredSpins, 'f', 0))
+            .arg(left);
     }
     return QObject::tr("%1; on average a session ends with %2 of its %3, after %4 spins.")
         .arg(first)

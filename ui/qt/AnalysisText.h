@@ -49,8 +49,8 @@ QString lossPerDollarText(const SessionOutcome& outcome);
 QString endName(SessionEnd end);
 
 // One plain sentence that sums up the sessions, for the top of the figures:
-// "7 sessions in 10 reach $250.00; on average a session ends with $190.00 of
-// its $200.00, after 17.0 spins."
+// "7 sessions in 10 reach $250.00; 3 sessions in 10 stop after about 17 spins,
+// the next stake not covered, with $45.00 to $90.00 left."
 QString summarySentence(const SessionOutcome& outcome, const BettingSystem& system);
 // A share of sessions in words: "7 sessions in 10", "1 session in 100",
 // "Fewer than 1 session in 100", "No session"; `one` is set when the verb
