@@ -129,7 +129,6 @@ TEST(AnalysisWindow, aRunEndsWithItsFiguresAndChartsAndTheSessionsItWasAskedFor)
     type(window, "txtSessions", QStringLiteral("3000"));
     type(window, "txtTarget", QStringLiteral("120"));
     press(window, "cmdRun");
-    EXPECT_TRUE(window->running());
     QTRY_VERIFY_WITH_TIMEOUT(!window->running(), kRunWaitMs);
 
     EXPECT_EQ(text(window, "lblAnalysisStatus"), QStringLiteral("Done."));
@@ -476,6 +475,18 @@ TEST(AnalysisWindow, keepAsAThenRunOnCompareSetsBothSystemsSideBySideOnTheSameSp
 
     press(window, "cmdForgetA");
     EXPECT_EQ(text(window, "lblBAhead"), QStringLiteral(" "));
+
+    // A on one wheel is not compared with B on the other: B is analysed alone.
+    press(window, "cmdKeepA");
+    table.window.menus().action(M::mnuAmerican)->trigger();
+    placeChip(table, slot::lblRed);
+    window->refreshNow();
+    press(window, "cmdCompareRun");
+    QTRY_VERIFY_WITH_TIMEOUT(!window->running(), kRunWaitMs);
+    EXPECT_TRUE(text(window, "lblCompareStatus").contains(QStringLiteral("same wheel")))
+        << text(window, "lblCompareStatus").toStdString();
+    EXPECT_EQ(text(window, "lblBAhead"), QStringLiteral(" "));
+    EXPECT_NE(text(window, "lblRuin"), QStringLiteral(" "));
 }
 
 TEST(AnalysisWindow, wheelTabJudgesTheHitsOfTheTable) {

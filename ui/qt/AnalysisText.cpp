@@ -125,9 +125,10 @@ QString stakedText(const SessionOutcome& outcome) {
     return chipMoneyText(outcome.meanTotalStakedChips, outcome.method, outcome.chipValue);
 }
 
-QString lossPerDollarText(const SessionOutcome& outcome) {
-    return QObject::tr("%1 cents of every dollar staked: the house edge, which no system changes")
-        .arg(QLocale().toString(outcome.lossPerChipStaked * kPercent, 'f', kPercentDecimals));
+QString lossPerDollarText(const SessionOutcome& outcome, bool why) {
+    const QString cents = QLocale().toString(outcome.lossPerChipStaked * kPercent, 'f', kPercentDecimals);
+    return why ? QObject::tr("%1 cents of every dollar staked: the house edge, which no system changes").arg(cents)
+               : QObject::tr("%1 cents, the house edge").arg(cents);
 }
 
 QString endName(SessionEnd end) {
@@ -226,7 +227,8 @@ std::vector<QString> figureCaptions() {
             QObject::tr("Average net"),
             QObject::tr("Median net"),
             QObject::tr("Spins played on average"),
-            QObject::tr("Staked over a session on average")};
+            QObject::tr("Staked over a session on average"),
+            QObject::tr("Loss per dollar staked")};
 }
 
 std::vector<RuleRow> figureRows(const SessionOutcome& outcome, const BettingSystem& system) {
@@ -244,7 +246,8 @@ std::vector<RuleRow> figureRows(const SessionOutcome& outcome, const BettingSyst
         chipMoneyText(meanNet, m, outcome.chipValue),
         chipMoneyText(outcome.medianEndChips - start, outcome.chipValue),
         decimalText(outcome.meanSpinsPlayed, m),
-        stakedText(outcome)};
+        stakedText(outcome),
+        lossPerDollarText(outcome, false)};
     std::vector<RuleRow> rows;
     for (std::size_t i = 0; i < captions.size(); ++i)
         rows.push_back({captions[i], values[i]});

@@ -43,8 +43,9 @@ QString decimalText(const Estimate& estimate, Method method);
 QString notCoveredText(const SessionOutcome& outcome);
 // What a session stakes in all on average, as money.
 QString stakedText(const SessionOutcome& outcome);
-// "2.70 cents of every dollar staked", the house edge.
-QString lossPerDollarText(const SessionOutcome& outcome);
+// "2.70 cents of every dollar staked", the house edge, and with `why` that
+// no system changes it.
+QString lossPerDollarText(const SessionOutcome& outcome, bool why = true);
 // How a session ended, as the legend and the replay say it.
 QString endName(SessionEnd end);
 

@@ -246,8 +246,11 @@ std::vector<InputProblem> problemsOf(const SessionFieldValues& values, const Gam
 } // namespace
 
 std::optional<BettingSystem> FrmAnalysis::readSystem() {
-    // The suggested bankroll follows the layout as it is at this moment.
+    // The suggested bankroll follows the layout as it is at this moment, and
+    // whether the number of sessions counts follows the fields as they are,
+    // however they were filled in.
     refreshNow();
+    showExactAnswers();
     sessions_->clearProblems();
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     const std::vector<InputProblem> problems = problemsOf(values, game_.state());
