@@ -385,7 +385,7 @@ struct BadInput {
 
 class AnalysisInput : public testing::TestWithParam<BadInput> {};
 
-TEST_P(AnalysisInput, isRefusedBesideItsFieldAndNothingRuns) {
+TEST_P(AnalysisInput, isToldBesideItsFieldAsItIsLeftAndNothingRunsUntilItIsPutRight) {
     const BadInput c = GetParam();
     TableWindow table;
     placeChip(table, slot::lblRed);
@@ -394,24 +394,31 @@ TEST_P(AnalysisInput, isRefusedBesideItsFieldAndNothingRuns) {
     // Sessions that only a simulation can answer, so the number of them counts.
     if (std::string_view(c.field) == "txtSessions")
         type(window, "txtSpins", QString::fromLatin1(kLongSpins));
+    const int width = window->width();
+    auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(c.field));
     type(window, c.field, QString::fromUtf8(c.typed));
+    const auto* error = window->findChild<QLabel*>(QString::fromLatin1(c.errorLabel));
+    Q_EMIT edit->editingFinished(); // the player leaves the field
+    QApplication::processEvents();
+    EXPECT_TRUE(error->isVisible()) << c.errorLabel << " as the field is left";
+    EXPECT_EQ(window->width(), width) << "a message never widens the window";
     press(window, "cmdRun");
     EXPECT_FALSE(window->running());
-    const auto* error = window->findChild<QLabel*>(QString::fromLatin1(c.errorLabel));
     EXPECT_TRUE(error->isVisible()) << c.errorLabel;
     EXPECT_TRUE(error->text().contains(QString::fromLatin1(c.says), Qt::CaseInsensitive))
         << error->text().toStdString();
     EXPECT_EQ(text(window, "lblMethod"), QStringLiteral(" "));
 
-    // Put right, the field's message goes and the analysis runs.
-    window->findChild<QLineEdit*>(QString::fromLatin1(c.field))->clear();
+    // Put right, the field's message goes at once and the analysis runs.
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
     if (std::string_view(c.field) != "txtStopLoss" && std::string_view(c.field) != "txtTarget" &&
         std::string_view(c.field) != "txtSeed")
         type(window, c.field, QStringLiteral("100"));
+    EXPECT_FALSE(error->isVisible());
     type(window, "txtSessions", QStringLiteral("1000"));
     type(window, "txtSpins", QStringLiteral("20"));
     press(window, "cmdRun");
-    EXPECT_FALSE(error->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!window->running(), kRunWaitMs);
 }
 
