@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <stop_token>
 #include <system_error>
+#include <utility>
 
 #include "analysis/WorkerPriority.h"
 
@@ -65,6 +66,20 @@ std::string sentenceFor(std::exception_ptr failure) {
     }
 }
 
+// Why the job's own thread did not start: any refusal of the system to start
+// a thread is told as having none to spare, which is what it comes to.
+std::string couldNotStart(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(std::move(failure));
+    } catch (const std::system_error&) {
+        return AnalysisJob::kNoThreads;
+    } catch (const std::bad_alloc&) {
+        return AnalysisJob::kNoMemory;
+    } catch (...) {
+        return AnalysisJob::kFailed;
+    }
+}
+
 } // namespace
 
 AnalysisJob::AnalysisJob(const BettingSystem& system, std::optional<BettingSystem> keptA, std::int64_t sessions,
@@ -91,13 +106,9 @@ AnalysisJob::AnalysisJob(const BettingSystem& system, std::optional<BettingSyste
             jobsAtWorkNow.fetch_sub(1, std::memory_order_relaxed);
         });
         worker.detach();
-    } catch (const std::system_error&) {
+    } catch (...) {
         // Not even the job's own thread: nothing started, nothing to stop.
-        shared_->error = kNoThreads;
-        shared_->finished.store(true, std::memory_order_release);
-        jobsAtWorkNow.fetch_sub(1, std::memory_order_relaxed);
-    } catch (const std::bad_alloc&) {
-        shared_->error = kNoMemory;
+        shared_->error = couldNotStart(std::current_exception());
         shared_->finished.store(true, std::memory_order_release);
         jobsAtWorkNow.fetch_sub(1, std::memory_order_relaxed);
     }

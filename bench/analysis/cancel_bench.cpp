@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -25,15 +26,14 @@ double msSince(Clock::time_point start) {
 
 std::size_t slotNamed(const char* name) { return static_cast<std::size_t>(*slotOfName(name)); }
 
-// The largest tables the exact method takes: D'Alembert's 200 steps on red
-// and two straights, 20 spins, 245 MiB.
+// The largest tables the exact method takes: D'Alembert's 81 steps on red
+// and a straight, 100,000 chips, 80 spins: 150 MiB and 1.3 G cell visits.
 BettingSystem exactLargestTables() {
     BettingSystem system;
     system.stakes[slot::lblRed] = 1;
-    system.stakes[slotNamed("lblSeven")] = 1;
     system.stakes[slotNamed("lblSeventeen")] = 1;
-    system.rules.bankroll = Money::fromDollars(10'000);
-    system.rules.spinsPerSession = 20;
+    system.rules.bankroll = Money::fromDollars(100'000);
+    system.rules.spinsPerSession = 80;
     system.rules.progression = Progression::DAlembert;
     return system;
 }
@@ -49,7 +49,8 @@ BettingSystem exactLargestWork() {
 }
 
 // Beyond the exact method, at every field's largest: a billion dollars,
-// 100,000 spins, 100,000,000 sessions, D'Alembert on red and two straights.
+// 100,000 spins, 100,000,000 sessions, D'Alembert on red and a straight,
+// compared with itself as A.
 BettingSystem monteCarloLargest() {
     BettingSystem system = exactLargestTables();
     system.rules.bankroll = kLargestSystemAmount;
@@ -82,6 +83,32 @@ private:
     std::vector<std::thread> loops_;
 };
 
+// Starts the job's threads and notes when the last of them ended, so that
+// the time to stop is the threads' own, not that of this thread waking up to
+// look at them.
+class ThreadEnds {
+public:
+    ThreadStarter starter() {
+        return [this](std::function<void()> body) {
+            live_.fetch_add(1);
+            return std::thread([this, body = std::move(body)] {
+                body();
+                const std::int64_t now = Clock::now().time_since_epoch().count();
+                std::int64_t last = lastEnd_.load();
+                while (last < now && !lastEnd_.compare_exchange_weak(last, now)) {
+                }
+                live_.fetch_sub(1);
+            });
+        };
+    }
+    bool allEnded() const { return live_.load() == 0; }
+    Clock::time_point lastEnd() const { return Clock::time_point(Clock::duration(lastEnd_.load())); }
+
+private:
+    std::atomic<int> live_{0};
+    std::atomic<std::int64_t> lastEnd_{0};
+};
+
 // The window's share of the processors: all but one core.
 unsigned analysisThreads() {
     const unsigned cores = std::thread::hardware_concurrency();
@@ -99,20 +126,24 @@ void cancelAtRandomMoments(benchmark::State& state, const BettingSystem& system,
     for (auto _ : state) {
         for (int moment = 0; moment < kMoments; ++moment) {
             const double afterMs = std::uniform_real_distribution<double>(0, moment % 2 == 0 ? 2.0 : spanMs)(random);
+            ThreadEnds ends;
             Clock::time_point owner = Clock::now();
-            auto job = std::make_unique<AnalysisJob>(system, keptA, sessions, random(), analysisThreads());
+            auto job =
+                std::make_unique<AnalysisJob>(system, keptA, sessions, random(), analysisThreads(), ends.starter());
             worstOwnerMs = std::max(worstOwnerMs, msSince(owner));
             std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(afterMs));
             if (job->finished()) {
                 ++finishedFirst;
+                while (!ends.allEnded())
+                    std::this_thread::sleep_for(std::chrono::microseconds(50));
                 continue;
             }
             const Clock::time_point cancelled = Clock::now();
             job->cancel();
             worstOwnerMs = std::max(worstOwnerMs, msSince(cancelled));
-            while (!job->finished())
+            while (!ends.allEnded())
                 std::this_thread::sleep_for(std::chrono::microseconds(50));
-            const double stopMs = msSince(cancelled);
+            const double stopMs = std::chrono::duration<double, std::milli>(ends.lastEnd() - cancelled).count();
             worstStopMs = std::max(worstStopMs, stopMs);
             totalStopMs += stopMs;
             owner = Clock::now();
@@ -127,13 +158,19 @@ void cancelAtRandomMoments(benchmark::State& state, const BettingSystem& system,
     state.counters["finished_before_cancel"] = finishedFirst;
 }
 
-void BM_CancelExactLargestTables(benchmark::State& state) {
-    // It takes some tens of milliseconds in all, so its moments are sooner.
-    cancelAtRandomMoments(state, exactLargestTables(), std::nullopt, 1'000, 30);
+void cancelExact(benchmark::State& state, const BettingSystem& system) {
+    if (!exactMethodFits(system)) {
+        state.SkipWithError("the system no longer fits the exact method");
+        return;
+    }
+    const ExactPlan plan = planExactly(system);
+    state.counters["table_mib"] = plan.bytes / (1024.0 * 1024.0);
+    state.counters["visits"] = plan.work;
+    cancelAtRandomMoments(state, system, std::nullopt, 1'000, 300);
 }
-void BM_CancelExactLargestWork(benchmark::State& state) {
-    cancelAtRandomMoments(state, exactLargestWork(), std::nullopt, 1'000, 300);
-}
+
+void BM_CancelExactLargestTables(benchmark::State& state) { cancelExact(state, exactLargestTables()); }
+void BM_CancelExactLargestWork(benchmark::State& state) { cancelExact(state, exactLargestWork()); }
 void BM_CancelMonteCarloLargest(benchmark::State& state) {
     const BettingSystem system = monteCarloLargest();
     cancelAtRandomMoments(state, system, system, kMaxSessions, 300);
