@@ -154,13 +154,21 @@ void FrmAnalysis::placeOnScreen(const QWidget& table) {
         placed_ = true;
         const QWidget* content = scroll_->widget();
         const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const QSize wanted = content->sizeHint().expandedTo(QSize(kRoomyWidth, 0)) + QSize(scrollBar, 0);
-        resize(wanted.boundedTo(most).expandedTo(minimumSize()));
+        const QSize natural = content->sizeHint() + QSize(scrollBar, 0);
+        const QSize wanted = natural.expandedTo(QSize(kRoomyWidth + scrollBar, 0)).boundedTo(most);
+        // Beside the table, on the side with more room, when the figures fit
+        // there at their natural width; otherwise over the table's right part.
         const QRect beside = table.frameGeometry();
-        const int outerWidth = width() + frame.left() + frame.right();
-        if (beside.right() + kGapBesideTable + outerWidth <= room.right())
+        const int sides = frame.left() + frame.right() + kGapBesideTable;
+        const int right = room.right() - beside.right() - sides;
+        const int left = beside.left() - room.left() - sides;
+        const int side = std::max(right, left);
+        const int width = side >= natural.width() ? std::min(wanted.width(), side) : wanted.width();
+        resize(QSize(width, wanted.height()).expandedTo(minimumSize()));
+        const int outerWidth = this->width() + frame.left() + frame.right();
+        if (side >= natural.width() && right >= left)
             move(beside.right() + kGapBesideTable, beside.top());
-        else if (beside.left() - kGapBesideTable - outerWidth >= room.left())
+        else if (side >= natural.width())
             move(beside.left() - kGapBesideTable - outerWidth, beside.top());
         else
             move(room.right() + 1 - outerWidth, beside.top());
