@@ -2,10 +2,8 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
@@ -23,44 +21,22 @@
 #include "ui/SessionInputs.h"
 #include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/AnalysisText.h"
+#include "ui/qt/BesideTable.h"
 #include "ui/qt/ComparePanel.h"
 #include "ui/qt/CurrencyText.h"
 #include "ui/qt/FigureRow.h"
+#include "ui/qt/ScrollingContent.h"
 #include "ui/qt/SessionPanel.h"
 #include "ui/qt/SpinFigures.h"
 #include "ui/qt/WheelPanel.h"
 
 namespace {
-constexpr int kGapBesideTable = 8;
 // Small enough for a magnified laptop screen; the rest scrolls.
 constexpr int kMinimumWidth = 360;
 constexpr int kMinimumHeight = 240;
 // Where the screen has room, wide enough for two charts side by side that
 // read at a glance.
 constexpr int kRoomyWidth = 960;
-
-// A scroll area hears nothing of its widget's layout growing (the request
-// goes to its viewport), so a panel that fills with longer figures would be
-// squeezed into the room it had; this passes the word on.
-class ContentGrowth : public QObject {
-public:
-    explicit ContentGrowth(QScrollArea& area) : QObject(&area), area_(area) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::LayoutRequest)
-            QCoreApplication::postEvent(&area_, new QEvent(QEvent::LayoutRequest));
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QScrollArea& area_;
-};
-
-QMargins frameMargins(const QWidget& window) {
-    const QRect outer = window.frameGeometry();
-    const QRect inner = window.geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
 
 // One core stays with the table, so its spins and yields keep their pace
 // while an analysis runs.
@@ -89,15 +65,6 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     // A view beside the table: closing the table ends the program even while
     // this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    // The figures and charts scroll, so the window fits a small or magnified
-    // screen and every chart can still be reached.
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("scrAnalysis"));
-    scroll_->setWidgetResizable(true);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    outer->addWidget(scroll_);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("fraAnalysisContent"));
     auto* whole = new QVBoxLayout(content);
@@ -117,8 +84,7 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     tabs_->addTab(compare_, tr("C&ompare"));
     tabs_->addTab(wheel_, tr("&Wheel"));
     whole->addWidget(tabs_, 1);
-    scroll_->setWidget(content);
-    content->installEventFilter(new ContentGrowth(*scroll_));
+    scroll_ = makeScrollingContent(*this, content);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     timer_.setInterval(kRefreshMs);
@@ -139,48 +105,16 @@ void FrmAnalysis::open(const QWidget& table) {
     activateWindow();
 }
 
-// The first time beside the table where the screen has room, at a size the
-// screen holds; every time wholly on the screen.
+// The first time beside the table at a size the screen holds; every time
+// wholly on the screen.
 void FrmAnalysis::placeOnScreen(const QWidget& table) {
-    const QScreen* screen = table.screen() != nullptr ? table.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    const QRect room = screen->availableGeometry();
-    // The frame the window system draws, as the table has it, until this
-    // window has one of its own.
-    const QMargins frame = isVisible() ? frameMargins(*this) : frameMargins(table);
-    const QSize most(room.width() - frame.left() - frame.right(), room.height() - frame.top() - frame.bottom());
     if (!placed_) {
         placed_ = true;
-        const QWidget* content = scroll_->widget();
         const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const QSize natural = content->sizeHint() + QSize(scrollBar, 0);
-        const QSize wanted = natural.expandedTo(QSize(kRoomyWidth + scrollBar, 0)).boundedTo(most);
-        // Beside the table, on the side with more room, when the figures fit
-        // there at their natural width; otherwise over the table's right part.
-        const QRect beside = table.frameGeometry();
-        const int sides = frame.left() + frame.right() + kGapBesideTable;
-        const int right = room.right() - beside.right() - sides;
-        const int left = beside.left() - room.left() - sides;
-        const int side = std::max(right, left);
-        const int width = side >= natural.width() ? std::min(wanted.width(), side) : wanted.width();
-        resize(QSize(width, wanted.height()).expandedTo(minimumSize()));
-        const int outerWidth = this->width() + frame.left() + frame.right();
-        if (side >= natural.width() && right >= left)
-            move(beside.right() + kGapBesideTable, beside.top());
-        else if (side >= natural.width())
-            move(beside.left() - kGapBesideTable - outerWidth, beside.top());
-        else
-            move(room.right() + 1 - outerWidth, beside.top());
+        const QSize natural = scroll_->widget()->sizeHint() + QSize(scrollBar, 0);
+        placeBesideTable(*this, table, natural, natural.expandedTo(QSize(kRoomyWidth + scrollBar, 0)));
     }
-    if (width() > most.width() || height() > most.height())
-        resize(size().boundedTo(most));
-    const int outerWidth = width() + frame.left() + frame.right();
-    const int outerHeight = height() + frame.top() + frame.bottom();
-    const QPoint at(std::clamp(pos().x(), room.left(), std::max(room.left(), room.right() + 1 - outerWidth)),
-                    std::clamp(pos().y(), room.top(), std::max(room.top(), room.bottom() + 1 - outerHeight)));
-    if (at != pos())
-        move(at);
+    keepOnScreen(*this, table);
 }
 
 FrmAnalysis::TableSeen FrmAnalysis::seeTable() const {
