@@ -473,8 +473,9 @@ TEST(AnalysisWindow, keepAsAThenRunOnCompareSetsBothSystemsSideBySideOnTheSameSp
         << "with A kept, B starts from the same bankroll";
     press(window, "cmdCompareRun");
     // A short run may be over before the button returns; while it runs, A is held.
-    if (window->running())
+    if (window->running()) {
         EXPECT_FALSE(window->findChild<QPushButton*>(QStringLiteral("cmdKeepA"))->isEnabled());
+    }
     QTRY_VERIFY_WITH_TIMEOUT(!window->running(), kRunWaitMs);
     EXPECT_EQ(text(window, "lblBLayout"), QStringLiteral("2 chips on 2 spots ($2.00 a spin)"));
     EXPECT_EQ(text(window, "lblABankroll"), text(window, "lblBBankroll"));
