@@ -1,8 +1,11 @@
 #include "ui/qt/FrmAnalysis.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -11,17 +14,29 @@
 #include <random>
 #include <thread>
 
+#include "analysis/SessionReplay.h"
 #include "analysis/SpinAnalysis.h"
 #include "analysis/WheelFairness.h"
 #include "game/QueltaGame.h"
 #include "ui/SessionInputs.h"
+#include "ui/qt/AnalysisCharts.h"
+#include "ui/qt/AnalysisText.h"
+#include "ui/qt/BesideTable.h"
 #include "ui/qt/ComparePanel.h"
+#include "ui/qt/CurrencyText.h"
+#include "ui/qt/FigureRow.h"
+#include "ui/qt/ScrollingContent.h"
 #include "ui/qt/SessionPanel.h"
 #include "ui/qt/SpinFigures.h"
 #include "ui/qt/WheelPanel.h"
 
 namespace {
-constexpr int kGapBesideTable = 8;
+// Small enough for a magnified laptop screen; the rest scrolls.
+constexpr int kMinimumWidth = 360;
+constexpr int kMinimumHeight = 240;
+// Where the screen has room, wide enough for two charts side by side that
+// read at a glance.
+constexpr int kRoomyWidth = 960;
 
 // One core stays with the table, so its spins and yields keep their pace
 // while an analysis runs.
@@ -35,6 +50,10 @@ std::uint64_t freshSeed() {
     return (static_cast<std::uint64_t>(device()) << 32) | device();
 }
 
+QString wheelName(Wheel wheel) {
+    return wheel == Wheel::European ? FrmAnalysis::tr("European") : FrmAnalysis::tr("American");
+}
+
 Wheel tableWheel(const QueltaGame& game) {
     return game.checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
 }
@@ -46,20 +65,27 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     // A view beside the table: closing the table ends the program even while
     // this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    auto* whole = new QVBoxLayout(this);
-    spin_ = new SpinFigures(this);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("fraAnalysisContent"));
+    auto* whole = new QVBoxLayout(content);
+    spin_ = new SpinFigures(content);
     whole->addWidget(spin_);
-    tabs_ = new QTabWidget(this);
+    tabs_ = new QTabWidget(content);
     tabs_->setObjectName(QStringLiteral("tabAnalysis"));
-    sessions_ = new SessionPanel(
-        tabs_, [this] { run(); }, [this] { cancel(); });
+    sessions_ = new SessionPanel(tabs_, {.run = [this] { run(); },
+                                         .cancel = [this] { cancel(); },
+                                         .copy = [this] { copyResults(); },
+                                         .edited = [this] { inputsChanged(); },
+                                         .left = [this](std::size_t slot) { fieldLeft(slot); }});
     compare_ = new ComparePanel(
-        tabs_, [this] { keepAsA(); }, [this] { forgetA(); });
+        tabs_, {.keep = [this] { keepAsA(); }, .forget = [this] { forgetA(); }, .run = [this] { run(); }});
     wheel_ = new WheelPanel(tabs_);
     tabs_->addTab(sessions_, tr("&Sessions"));
     tabs_->addTab(compare_, tr("C&ompare"));
     tabs_->addTab(wheel_, tr("&Wheel"));
     whole->addWidget(tabs_, 1);
+    scroll_ = makeScrollingContent(*this, content);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     timer_.setInterval(kRefreshMs);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -69,26 +95,26 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
 FrmAnalysis::~FrmAnalysis() = default;
 
 void FrmAnalysis::open(const QWidget& table) {
-    if (!placed_) {
-        placed_ = true;
+    if (!placed_)
         setWindowIcon(table.windowIcon());
-        adjustSize();
-        // Beside the table where the screen has room, else where the window
-        // system puts it.
-        const QRect frame = table.frameGeometry();
-        const QScreen* screen = table.screen() != nullptr ? table.screen() : QGuiApplication::primaryScreen();
-        const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
-        const QPoint right(frame.right() + kGapBesideTable, frame.top());
-        if (room.isNull() || right.x() + width() <= room.right())
-            move(right);
-        else if (frame.left() - kGapBesideTable - width() >= room.left())
-            move(frame.left() - kGapBesideTable - width(), frame.top());
-    }
     if (isMinimized())
         showNormal();
+    placeOnScreen(table);
     show();
     raise();
     activateWindow();
+}
+
+// The first time beside the table at a size the screen holds; every time
+// wholly on the screen.
+void FrmAnalysis::placeOnScreen(const QWidget& table) {
+    if (!placed_) {
+        placed_ = true;
+        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize natural = scroll_->widget()->sizeHint() + QSize(scrollBar, 0);
+        placeBesideTable(*this, table, natural, natural.expandedTo(QSize(kRoomyWidth + scrollBar, 0)));
+    }
+    keepOnScreen(*this, table);
 }
 
 FrmAnalysis::TableSeen FrmAnalysis::seeTable() const {
@@ -116,6 +142,10 @@ void FrmAnalysis::tick() {
             const SpinAnalysis spin = analyseSpin(snapshotOf(game_.state(), SessionRules{}));
             spin_->showSpin(spin);
             sessions_->suggestBankroll(spin.amountBet);
+            if (seen_)
+                inputsChanged();
+            else
+                showExactAnswers();
         }
         if (!seen_ || seen_->hits != now.hits || seen_->wheel != now.wheel)
             wheel_->showReport(testFairness(now.wheel, now.hits));
@@ -142,37 +172,107 @@ void FrmAnalysis::tableReinitialised() {
                                  "the table as it is now."));
 }
 
+namespace {
+// Every problem the fields have, the layout's included: what the fields say,
+// whole chips, and what the analyser refuses.
+std::vector<InputProblem> problemsOf(const SessionFieldValues& values, const GameState& state) {
+    std::vector<InputProblem> problems = values.problems;
+    const BettingSystem system = snapshotOf(state, values.rules);
+    if (problems.empty())
+        problems = wholeChipProblems(values.rules, unitRow(system.unit).chipValue);
+    if (problems.empty())
+        if (const std::optional<InputProblem> problem = checkSystem(system, values.sessions))
+            problems.push_back(*problem);
+    return problems;
+}
+} // namespace
+
 std::optional<BettingSystem> FrmAnalysis::readSystem() {
-    // The suggested bankroll follows the layout as it is at this moment.
+    // The suggested bankroll follows the layout as it is at this moment, and
+    // whether the number of sessions counts follows the fields as they are,
+    // however they were filled in.
     refreshNow();
+    showExactAnswers();
     sessions_->clearProblems();
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
-    if (!values.problems.empty()) {
-        sessions_->showProblems(values.problems);
+    const std::vector<InputProblem> problems = problemsOf(values, game_.state());
+    if (!problems.empty() || !values.seedProblem.empty()) {
+        sessions_->showProblems(problems);
         return std::nullopt;
     }
-    BettingSystem system = snapshotOf(game_.state(), values.rules);
-    if (const std::optional<InputProblem> problem = checkSystem(system, values.sessions)) {
-        sessions_->showProblems({*problem});
+    return snapshotOf(game_.state(), values.rules);
+}
+
+void FrmAnalysis::inputsChanged() {
+    changedSinceRun_ = true;
+    if (outcomeShown_) {
+        sessions_->showStale(true);
+        compare_->showStale(true);
+    }
+    // A message goes as soon as its field is put right; new ones wait until
+    // the player leaves the field.
+    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    sessions_->showProblems(problemsOf(values, game_.state()), values.seedProblem, sessions_->shownSlots());
+    showExactAnswers();
+}
+
+void FrmAnalysis::fieldLeft(std::size_t slot) {
+    if (std::find(visited_.begin(), visited_.end(), slot) == visited_.end())
+        visited_.push_back(slot);
+    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    sessions_->showProblems(problemsOf(values, game_.state()), values.seedProblem, visited_);
+}
+
+void FrmAnalysis::showExactAnswers() {
+    SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    // The number of sessions is what is being decided, so its own problems
+    // do not count; while another field is half typed the answer stays.
+    std::erase_if(values.problems, [](const InputProblem& p) { return p.field == SystemField::Sessions; });
+    values.sessions = 1;
+    if (!values.problems.empty())
+        return;
+    // A comparison is always simulated, so with A kept the field counts.
+    sessions_->showExactAnswers(!keptA_ && problemsOf(values, game_.state()).empty() &&
+                                exactMethodFits(snapshotOf(game_.state(), values.rules)));
+}
+
+std::optional<BettingSystem> FrmAnalysis::comparableA(const BettingSystem& b) {
+    if (!keptA_)
+        return std::nullopt;
+    if (checkComparable(*keptA_, b)) {
+        compare_->showStatus(tr("A was kept on the %1 wheel and the table now has the %2 wheel: a comparison needs "
+                                "both on the same wheel. Switch the wheel back, or Forget A and keep a new one.")
+                                 .arg(wheelName(keptA_->wheel), wheelName(b.wheel)));
         return std::nullopt;
     }
-    return system;
+    compare_->showStatus(QStringLiteral(" "));
+    return keptA_;
+}
+
+void FrmAnalysis::copyResults() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(figuresText(*this));
 }
 
 void FrmAnalysis::run() {
     if (running())
         return;
     const std::optional<BettingSystem> system = readSystem();
-    if (!system)
+    if (!system) {
+        // The messages stand beside the fields.
+        tabs_->setCurrentWidget(sessions_);
         return;
+    }
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
+    changedSinceRun_ = false;
     jobSystem_ = *system;
+    jobA_ = comparableA(*system);
     try {
-        job_ = std::make_unique<AnalysisJob>(*system, keptA_, values.sessions, freshSeed(), analysisThreads(),
-                                             startThread_);
+        job_ = std::make_unique<AnalysisJob>(*system, jobA_, values.sessions, values.seed.value_or(freshSeed()),
+                                             analysisThreads(), startThread_);
     } catch (const std::bad_alloc&) {
         sessions_->showStatus(QString::fromLatin1(AnalysisJob::kNoMemory));
         return;
@@ -235,9 +335,13 @@ void FrmAnalysis::pollJob() {
     }
     const AnalysisJob::Result& result = *done->result();
     sessions_->showOutcome(result.sessions, jobSystem_);
-    if (result.comparison)
-        compare_->showComparison(*result.comparison, jobSystem_);
+    if (result.comparison && jobA_)
+        compare_->showComparison(*result.comparison, *jobA_, jobSystem_);
     outcomeShown_ = true;
+    if (changedSinceRun_) {
+        sessions_->showStale(true);
+        compare_->showStale(true);
+    }
     QString status = result.comparison ? tr("Done; the comparison with A is under Compare.") : tr("Done.");
     if (result.threadsStarted < result.threadsWanted)
         status += tr(" It ran on %1 of %2 threads: the system had no more to spare.")
@@ -250,11 +354,39 @@ void FrmAnalysis::pollJob() {
 void FrmAnalysis::showOwnSession() {
     if (!outcomeShown_)
         return;
-    std::vector<Money> net;
-    net.reserve(game_.state().ledger.size());
-    for (const LedgerEntry& entry : game_.state().ledger.entries())
-        net.push_back(entry.returned - entry.bet);
-    sessions_->showOwnSession(net);
+    const std::vector<LedgerEntry>& ledger = game_.state().ledger.entries();
+    std::vector<PocketCode> pockets;
+    pockets.reserve(ledger.size());
+    // The line is the analysed system on the player's numbers; when the
+    // player's own bets were not that system's, the line is not their money.
+    const Money layout = analyseSpin(jobSystem_).amountBet;
+    bool ownBetsDiffer = jobSystem_.rules.progression != Progression::Flat;
+    for (const LedgerEntry& entry : ledger) {
+        // A spin with nothing on the layout (the fresh wheel's own) was not played.
+        if (entry.bet == Money{})
+            continue;
+        pockets.push_back(entry.pocket);
+        ownBetsDiffer = ownBetsDiffer || entry.bet != layout;
+    }
+    ReplayedSession replay;
+    try {
+        replay = replaySession(jobSystem_, pockets);
+    } catch (const std::invalid_argument&) {
+        return; // numbers of another wheel: the figures are about to be cleared
+    }
+    const QList<QPointF> points = ownSessionPoints(replay.bankrollChips, unitRow(jobSystem_.unit).chipValue);
+    QString note;
+    if (!pockets.empty()) {
+        note = ownBetsDiffer ? tr("The red line is this system played on the %1 numbers of your table since it was "
+                                  "last re-initialised; your own bets differed, so your money went another way.")
+                                   .arg(pockets.size())
+                             : tr("The red line is your own session since the table was last re-initialised.");
+        if (replay.end && *replay.end != SessionEnd::SpinsDone)
+            note += tr(" It stops after spin %1, where this system stops: %2.")
+                        .arg(replay.bankrollChips.size() - 1)
+                        .arg(endName(*replay.end).toLower());
+    }
+    sessions_->showOwnSession(points, note);
 }
 
 void FrmAnalysis::keepAsA() {
@@ -268,6 +400,8 @@ void FrmAnalysis::keepAsA() {
     keptA_ = system;
     sessions_->holdBankroll();
     compare_->showKept(&*keptA_);
+    compare_->showStatus(QStringLiteral(" "));
+    showExactAnswers();
 }
 
 void FrmAnalysis::forgetA() {
@@ -275,6 +409,8 @@ void FrmAnalysis::forgetA() {
         return;
     keptA_.reset();
     compare_->showKept(nullptr);
+    compare_->showStatus(QStringLiteral(" "));
+    showExactAnswers();
 }
 
 // Closing the window stops its analysis; the window itself stays, hidden,
@@ -282,6 +418,15 @@ void FrmAnalysis::forgetA() {
 void FrmAnalysis::closeEvent(QCloseEvent* event) {
     cancel();
     QWidget::closeEvent(event);
+}
+
+// Esc closes the window as it closes a dialog: a field passes the key on.
+void FrmAnalysis::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmAnalysis::showEvent(QShowEvent* event) {
