@@ -1,0 +1,20 @@
+#include "systems/files/TextFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+std::string readTextFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileProblem(path.string() + ": cannot be read: " + std::strerror(errno));
+    std::string text(maxBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad())
+        throw FileProblem(path.string() + ": cannot be read: " + std::strerror(errno));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > maxBytes)
+        throw FileProblem(path.string() + ": is larger than " + std::to_string(maxBytes / 1024) +
+                          " KiB, more than such a file can hold");
+    return text;
+}
