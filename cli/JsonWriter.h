@@ -24,8 +24,7 @@ public:
     JsonWriter& value(std::int64_t number);
     JsonWriter& value(bool flag);
     template <std::integral T>
-        requires(!std::same_as<T, bool> && !std::same_as<T, std::int64_t>)
-    JsonWriter& value(T number) {
+    requires(!std::same_as<T, bool> && !std::same_as<T, std::int64_t>) JsonWriter& value(T number) {
         return value(static_cast<std::int64_t>(number));
     }
     JsonWriter& null();

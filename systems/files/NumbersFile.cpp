@@ -4,6 +4,7 @@
 
 #include "systems/files/TextFile.h"
 
+namespace systems::files {
 namespace {
 
 std::string_view trimmed(std::string_view text) {
@@ -74,3 +75,5 @@ std::vector<PocketCode> parseNumbers(std::string_view text, Wheel wheel, std::st
 std::vector<PocketCode> readNumbersFile(const std::filesystem::path& path, Wheel wheel) {
     return parseNumbers(readTextFile(path, kMaxNumbersFileBytes), wheel, path.string());
 }
+
+} // namespace systems::files

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <fstream>
 
+namespace systems::files {
+
 std::string readTextFile(const std::filesystem::path& path, std::size_t maxBytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -18,3 +20,5 @@ std::string readTextFile(const std::filesystem::path& path, std::size_t maxBytes
                           " KiB, more than such a file can hold");
     return text;
 }
+
+} // namespace systems::files

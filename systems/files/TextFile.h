@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace systems::files {
+
 // A file the player gave that cannot be used. what() is one line that names
 // the file (and the line and column where there is one) and says what was
 // expected, ready to print as it is.
@@ -18,3 +20,5 @@ public:
 // file (a device, a pipe) costs no more than a small one.
 // Throws FileProblem when the file cannot be opened or is too large.
 std::string readTextFile(const std::filesystem::path& path, std::size_t maxBytes);
+
+} // namespace systems::files
