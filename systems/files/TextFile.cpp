@@ -5,6 +5,14 @@
 #include <fstream>
 
 namespace systems::files {
+namespace {
+
+std::string sizeText(std::size_t bytes) {
+    constexpr std::size_t kMiB = 1024 * 1024;
+    return bytes % kMiB == 0 ? std::to_string(bytes / kMiB) + " MiB" : std::to_string(bytes / 1024) + " KiB";
+}
+
+} // namespace
 
 std::string readTextFile(const std::filesystem::path& path, std::size_t maxBytes) {
     std::ifstream in(path, std::ios::binary);
@@ -16,8 +24,8 @@ std::string readTextFile(const std::filesystem::path& path, std::size_t maxBytes
         throw FileProblem(path.string() + ": cannot be read: " + std::strerror(errno));
     text.resize(static_cast<std::size_t>(in.gcount()));
     if (text.size() > maxBytes)
-        throw FileProblem(path.string() + ": is larger than " + std::to_string(maxBytes / 1024) +
-                          " KiB, more than such a file can hold");
+        throw FileProblem(path.string() + ": is larger than " + sizeText(maxBytes) +
+                          ", more than such a file can hold");
     return text;
 }
 
