@@ -22,6 +22,13 @@ std::string percent(double p) {
     return text;
 }
 
+// The same, right-aligned so that a column of them lines up.
+std::string percentColumn(double p) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%6.2f%%", 100 * p);
+    return text;
+}
+
 std::string decimal(double x, int places) {
     char text[32];
     std::snprintf(text, sizeof text, "%.*f", places, x);
@@ -80,9 +87,9 @@ void outcomeText(std::ostream& out, const systems::System& system, const systems
         const auto end = static_cast<SessionEnd>(e);
         std::string caption = endWords(end, system.rules.spins);
         caption[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(caption[0])));
-        row(out, caption, withRange(outcome.end(end), percent));
+        row(out, caption, withRange(outcome.end(end), percentColumn));
     }
-    row(out, "Ended ahead of the bankroll", withRange(outcome.ahead, percent));
+    row(out, "Ended ahead of the bankroll", withRange(outcome.ahead, percentColumn));
 
     out << "\nMoney\n";
     row(out, "Result", resultWords(outcome.meanNetChips.value, chip));
@@ -107,7 +114,7 @@ void outcomeText(std::ostream& out, const systems::System& system, const systems
     const std::size_t spins = outcome.stillPlaying.size();
     for (std::size_t quarter = 1; quarter <= 4 && spins > 0; ++quarter) {
         const std::size_t spin = std::max<std::size_t>(1, spins * quarter / 4);
-        row(out, "at spin " + std::to_string(spin), percent(outcome.stillPlaying[spin - 1]));
+        row(out, "at spin " + std::to_string(spin), percentColumn(outcome.stillPlaying[spin - 1]));
     }
 }
 
@@ -129,8 +136,11 @@ void backtestText(std::ostream& out, const systems::System& system, const system
     }
     const std::int64_t endChips = session.spins.empty() ? session.startChips : session.spins.back().bankrollChips;
     const double net = static_cast<double>(endChips - session.startChips);
-    out << "\nThe session " << endWords(session.end, system.rules.spins) << " after " << session.spins.size()
-        << " spins and ended with " << money(static_cast<double>(endChips), chip) << ": "
+    const bool ranOut = session.end == systems::SessionEnd::SpinsDone &&
+                        session.spins.size() < static_cast<std::size_t>(system.rules.spins);
+    out << "\nThe session " << (ranOut ? "used up the recorded numbers" : endWords(session.end, system.rules.spins))
+        << " after " << session.spins.size() << " spins and ended with " << money(static_cast<double>(endChips), chip)
+        << ": "
         << (net < 0   ? "a loss of "
             : net > 0 ? "a win of "
                       : "even, ")

@@ -116,15 +116,20 @@ int main(int argc, char** argv) {
                  "that can be counted and by Monte Carlo otherwise; or plays it over recorded numbers.",
                  "quelta-analyse"};
     Options options;
-    app.add_option("system", options.system, "a system file (.toml) or the name of an installed system");
+    app.add_option("system", options.system, "a system file (.toml) or the name of an installed system")
+        ->type_name("SYSTEM");
     app.add_option("--sessions", options.sessions, "sessions to simulate (default 100000)")
+        ->type_name("N")
         ->check(CLI::Range(std::int64_t{1}, kMaxSessions));
-    app.add_option("--seed", options.seed, "seed of the simulation (default: a fresh one, printed)");
+    app.add_option("--seed", options.seed, "seed of the simulation (default: a fresh one, printed)")->type_name("S");
     app.add_option("--threads", options.threads, "worker threads (default 0: one per core)")
+        ->type_name("T")
         ->check(CLI::Range(0U, 1024U));
     app.add_option("--method", options.method, "auto (exact where it can, the default), exact or montecarlo")
+        ->type_name("auto|exact|montecarlo")
         ->check(CLI::IsMember({"auto", "exact", "montecarlo"}));
-    app.add_option("--spins", options.spins, "play the system over the numbers in FILE (one a line) instead");
+    app.add_option("--spins", options.spins, "play the system over the numbers in FILE (one a line) instead")
+        ->type_name("FILE");
     app.add_flag("--json", options.json, "print JSON instead of text");
     app.add_flag("--list", options.list, "list the installed systems");
     app.set_version_flag("--version", std::string("quelta-analyse ") + QUELTA_VERSION);
