@@ -26,3 +26,17 @@ set(QUELTA_APP_ID example.quelta_tables.quelta)
 set(QUELTA_METAINFO ${CMAKE_BINARY_DIR}/${QUELTA_APP_ID}.metainfo.xml)
 configure_file(${CMAKE_SOURCE_DIR}/assets/quelta.metainfo.xml.in ${QUELTA_METAINFO} @ONLY)
 install(FILES ${QUELTA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The command-line analyser goes beside the table, the named systems it and
+# the table share into the data folder, and its manual page into section 1,
+# compressed as Debian keeps manual pages.
+install(TARGETS quelta-analyse RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${QUELTA_LIBRARY_SYSTEMS} DESTINATION ${CMAKE_INSTALL_DATADIR}/quelta/systems)
+set(QUELTA_ANALYSE_MAN_PAGE ${CMAKE_BINARY_DIR}/quelta-analyse.1.gz)
+add_custom_command(
+  OUTPUT ${QUELTA_ANALYSE_MAN_PAGE}
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/docs/quelta-analyse.1 > ${QUELTA_ANALYSE_MAN_PAGE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/docs/quelta-analyse.1
+  VERBATIM)
+add_custom_target(quelta_analyse_man_page ALL DEPENDS ${QUELTA_ANALYSE_MAN_PAGE})
+install(FILES ${QUELTA_ANALYSE_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
