@@ -54,15 +54,15 @@ RecordedSession playRecorded(const System& system, std::span<const PocketCode> p
             break;
     }
     if (chips >= b.target)
-        session.end = SessionEnd::Target;
+        session.end = EndReason::Target;
     else if (chips <= b.stopLoss)
-        session.end = SessionEnd::StopLoss;
+        session.end = EndReason::StopLoss;
     else if (nextStake > chips)
-        session.end = SessionEnd::NotCovered;
+        session.end = EndReason::NotCovered;
     else if (stops)
-        session.end = SessionEnd::SystemStop;
+        session.end = EndReason::SystemStop;
     else
-        session.end = SessionEnd::SpinsDone;
+        session.end = EndReason::SpinsDone;
     return session;
 }
 

@@ -27,7 +27,7 @@ struct RecordedSpin {
 struct RecordedSession {
     std::int64_t startChips = 0;
     std::vector<RecordedSpin> spins; // the spins played, up to where the session ended
-    SessionEnd end = SessionEnd::SpinsDone;
+    EndReason end = EndReason::SpinsDone;
     bool limitStopped = false; // a table limit stopped a progression
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 #include "analysis/SessionRandom.h"
 #include "systems/StateGraph.h"
@@ -33,7 +34,7 @@ struct SessionSummary {
     std::int64_t drawdown = 0; // the largest fall from a high of the bankroll
     std::int32_t spins = 0;
     std::int32_t losingStreak = 0; // the most spins in a row with a net loss
-    SessionEnd end = SessionEnd::SpinsDone;
+    EndReason end = EndReason::SpinsDone;
     bool limitStopped = false;
 };
 
@@ -90,46 +91,61 @@ private:
 };
 
 // One session; `path`, when given, receives the bankroll after each spin
-// (path[0] the start, room for spins + 1).
+// (path[0] the start, room for spins + 1). Everything the loop changes is a
+// local, so that it stays in registers.
 template <typename Spinner>
 inline SessionSummary playSystemSession(Spinner& spinner, const ChipBounds& b, SessionRandom& random,
                                         std::int64_t* path = nullptr) {
-    SessionSummary s;
+    // A table spinner is copied into the loop; one over the rules holds too much to copy.
+    std::conditional_t<std::is_trivially_copyable_v<Spinner>, Spinner, Spinner&> local = spinner;
+    const std::int64_t target = b.target, stopLoss = b.stopLoss;
+    const std::int32_t spins = b.spins;
+    const int pockets = b.pockets;
     std::int64_t chips = b.start;
-    std::int64_t nextStake = spinner.start();
+    std::int64_t nextStake = local.start();
     if (path)
         path[0] = chips;
-    std::int64_t peak = chips, losing = 0;
-    bool stops = false;
-    while (nextStake <= chips && s.spins < b.spins) {
-        ++s.spins;
-        const SpinStep step = spinner.spin(SessionRandom::pocketOf(random.next(), b.pockets), b.pockets);
-        s.staked += step.staked;
-        s.largestStake = std::max(s.largestStake, step.staked);
+    std::int64_t peak = chips, drawdown = 0, staked = 0, largest = 0;
+    std::int32_t played = 0, losing = 0, longest = 0;
+    bool stops = false, limited = false;
+    while (nextStake <= chips && played < spins) {
+        ++played;
+        const SpinStep step = local.spin(SessionRandom::pocketOf(random.next(), pockets), pockets);
+        staked += step.staked;
+        largest = std::max(largest, step.staked);
         chips += step.net;
         peak = std::max(peak, chips);
-        s.drawdown = std::max(s.drawdown, peak - chips);
+        drawdown = std::max(drawdown, peak - chips);
         losing = step.net < 0 ? losing + 1 : 0;
-        s.losingStreak = std::max<std::int32_t>(s.losingStreak, static_cast<std::int32_t>(losing));
-        s.limitStopped |= step.limited;
+        longest = std::max(longest, losing);
+        limited |= step.limited;
         nextStake = step.nextStake;
         stops = step.stops;
         if (path)
-            path[s.spins] = chips;
-        if ((chips >= b.target) | (chips <= b.stopLoss) | stops)
+            path[played] = chips;
+        if ((chips >= target) | (chips <= stopLoss) | stops)
             break;
     }
+    if constexpr (std::is_trivially_copyable_v<Spinner>)
+        spinner = local;
+    SessionSummary s;
     s.chips = chips;
-    if (chips >= b.target)
-        s.end = SessionEnd::Target;
-    else if (chips <= b.stopLoss)
-        s.end = SessionEnd::StopLoss;
+    s.staked = staked;
+    s.largestStake = largest;
+    s.drawdown = drawdown;
+    s.spins = played;
+    s.losingStreak = longest;
+    s.limitStopped = limited;
+    if (chips >= target)
+        s.end = EndReason::Target;
+    else if (chips <= stopLoss)
+        s.end = EndReason::StopLoss;
     else if (nextStake > chips)
-        s.end = SessionEnd::NotCovered;
+        s.end = EndReason::NotCovered;
     else if (stops)
-        s.end = SessionEnd::SystemStop;
+        s.end = EndReason::SystemStop;
     else
-        s.end = SessionEnd::SpinsDone;
+        s.end = EndReason::SpinsDone;
     return s;
 }
 

@@ -64,6 +64,10 @@ std::optional<StateGraph> buildStateGraph(const System& system, std::int32_t max
     };
     numberOf(player.start(), 0);
 
+    // Many states stake alike; the table's settlement of a stake is worked out once.
+    std::vector<std::unordered_map<std::vector<std::int64_t>, std::array<std::int64_t, kPocketCount>, KeyHash>> settled(
+        bets);
+    std::vector<std::int64_t> stakeKey;
     std::vector<std::array<std::int64_t, kSpotCount>> chips(bets);
     std::vector<std::array<std::int64_t, kPocketCount>> nets(bets);
     std::vector<std::int64_t> netsOfPocket(bets);
@@ -76,13 +80,40 @@ std::optional<StateGraph> buildStateGraph(const System& system, std::int32_t max
             player.stakesOf(state, static_cast<int>(b), chips[b]);
             for (std::int64_t c : chips[b])
                 staked += c;
-            settle(system.rules.wheel, pockets, chips[b], nets[b]);
+            stakeKey.clear();
+            for (std::size_t spot = 0; spot < chips[b].size(); ++spot)
+                if (chips[b][spot] != 0) {
+                    stakeKey.push_back(static_cast<std::int64_t>(spot));
+                    stakeKey.push_back(chips[b][spot]);
+                }
+            const auto [known, added] = settled[b].try_emplace(stakeKey);
+            if (added)
+                settle(system.rules.wheel, pockets, chips[b], known->second);
+            nets[b] = known->second;
         }
         graph.stake.push_back(static_cast<std::int32_t>(staked));
         const std::int32_t d = depth[static_cast<std::size_t>(s)];
+        const std::size_t firstMove = graph.moves.size();
         for (int pocket = 0; pocket < pockets; ++pocket) {
             if (d >= system.rules.spins) {
                 graph.moves.push_back({s, 0}); // no spin is played from here
+                continue;
+            }
+            // A pocket that every bet settles and every selector sees as an
+            // earlier one does leads where that one led.
+            const auto same = [&](int earlier) {
+                if (player.signOf(earlier) != player.signOf(pocket))
+                    return false;
+                for (std::size_t b = 0; b < bets; ++b)
+                    if (nets[b][static_cast<std::size_t>(earlier)] != nets[b][static_cast<std::size_t>(pocket)])
+                        return false;
+                return true;
+            };
+            int earlier = 0;
+            while (earlier < pocket && !same(earlier))
+                ++earlier;
+            if (earlier < pocket) {
+                graph.moves.push_back(graph.moves[firstMove + static_cast<std::size_t>(earlier)]);
                 continue;
             }
             PlayState after = state;

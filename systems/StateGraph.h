@@ -33,8 +33,8 @@ struct StateGraph {
 // the table's own settlement of each state's stakes.
 std::optional<StateGraph> buildStateGraph(const System& system, std::int32_t maxStates);
 
-// Enough for every system whose state is small, and tables of at most about
-// 30 MB, so that the simulation's tables stay close to the cache.
-inline constexpr std::int32_t kMostGraphStates = 100'000;
+// Far more than the exact method's budget can take, and tables of at most
+// about 12 MB; a system with more states is simulated over its rules.
+inline constexpr std::int32_t kMostGraphStates = 40'000;
 
 } // namespace systems

@@ -26,7 +26,7 @@ SystemOutcome withPathFigures(SystemOutcome exact, const SystemOutcome& simulate
     exact.largestStake = simulated.largestStake;
     exact.meanLargestStake = simulated.meanLargestStake;
     exact.limitStopped = simulated.limitStopped;
-    exact.bankrollStopped = exact.end(SessionEnd::NotCovered);
+    exact.bankrollStopped = exact.end(EndReason::NotCovered);
     exact.samplePaths = simulated.samplePaths;
     return exact;
 }

@@ -15,7 +15,7 @@ namespace systems {
 // order: the target reached, the stop-loss reached, the next stake not
 // covered by the bankroll, the system's own stop (after a win, at the end of
 // a series), the spins all played.
-enum class SessionEnd : std::uint8_t { Target, StopLoss, NotCovered, SystemStop, SpinsDone };
+enum class EndReason : std::uint8_t { Target, StopLoss, NotCovered, SystemStop, SpinsDone };
 inline constexpr int kSessionEnds = 5;
 
 enum class MethodChoice : std::uint8_t { Auto, Exact, MonteCarlo };
@@ -23,7 +23,7 @@ enum class MethodChoice : std::uint8_t { Auto, Exact, MonteCarlo };
 // One session's bankroll, in chips, before the first spin and after each.
 struct SamplePath {
     std::vector<std::int64_t> chips;
-    SessionEnd end = SessionEnd::SpinsDone;
+    EndReason end = EndReason::SpinsDone;
 };
 
 // Chips are whole chips of the system's unit; chipValue turns them into money.
@@ -34,13 +34,13 @@ struct SystemOutcome {
     Money chipValue;
     std::int64_t startChips = 0;
 
-    Estimate ends[kSessionEnds]; // indexed by SessionEnd; they add up to one
+    Estimate ends[kSessionEnds]; // indexed by EndReason; they add up to one
     Estimate ahead;              // ended above the start
     Estimate meanEndChips;
     Estimate meanNetChips;
     Estimate meanTotalStakedChips;
     Estimate meanSpinsPlayed;
-    double lossPerChipStaked = 0; // -mean net / mean total staked: the house edge, 1/37 or 2/38
+    Estimate lossPerChipStaked; // -mean net / mean total staked: the house edge, 1/37 or 2/38, whatever the system
     // stillPlaying[n]: the chance that a session plays spin n + 1 (index 0 is 1).
     std::vector<double> stillPlaying;
     std::vector<HistogramBin> endHistogram;
@@ -57,7 +57,7 @@ struct SystemOutcome {
     Estimate bankrollStopped;            // sessions that ended because the next stake was not covered
     std::vector<SamplePath> samplePaths; // the first 20 sessions
 
-    const Estimate& end(SessionEnd e) const { return ends[static_cast<int>(e)]; }
+    const Estimate& end(EndReason e) const { return ends[static_cast<int>(e)]; }
 };
 
 inline constexpr int kSamplePaths = 20;

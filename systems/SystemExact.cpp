@@ -152,7 +152,7 @@ public:
                 const double p = m.probability;
                 if (m.next & kStopsBit) {
                     for (std::size_t i = 0; i < n; ++i)
-                        endOne(r.first + static_cast<std::int64_t>(i) + m.net, p * from[i], to, SessionEnd::SystemStop);
+                        endOne(r.first + static_cast<std::int64_t>(i) + m.net, p * from[i], to, EndReason::SystemStop);
                     continue;
                 }
                 double* __restrict dest = &at(next_, to, r.first + m.net);
@@ -169,7 +169,7 @@ public:
         if (last)
             for (std::size_t s = 0; s < live_.size(); ++s)
                 if (!live_[s].empty()) {
-                    endCells(s, live_[s].first, live_[s].last, SessionEnd::SpinsDone);
+                    endCells(s, live_[s].first, live_[s].last, EndReason::SpinsDone);
                     live_[s] = Range{};
                 }
         return playing;
@@ -179,7 +179,7 @@ public:
         return std::all_of(live_.begin(), live_.end(), [](const Range& r) { return r.empty(); });
     }
     double staked() const { return staked_; }
-    double endedBy(SessionEnd e) const { return ends_[static_cast<int>(e)]; }
+    double endedBy(EndReason e) const { return ends_[static_cast<int>(e)]; }
     ChipDistribution ends() const { return {plan_.ended.first, ended_}; }
 
 private:
@@ -188,19 +188,19 @@ private:
     }
 
     // A session that stops by the system's rule still ends by a limit first.
-    void endOne(std::int64_t chips, double mass, std::size_t state, SessionEnd otherwise) {
-        SessionEnd e = otherwise;
+    void endOne(std::int64_t chips, double mass, std::size_t state, EndReason otherwise) {
+        EndReason e = otherwise;
         if (chips >= b_.target)
-            e = SessionEnd::Target;
+            e = EndReason::Target;
         else if (chips <= b_.stopLoss)
-            e = SessionEnd::StopLoss;
+            e = EndReason::StopLoss;
         else if (chips < graph_.stake[state])
-            e = SessionEnd::NotCovered;
+            e = EndReason::NotCovered;
         ends_[static_cast<int>(e)] += mass;
         ended_[static_cast<std::size_t>(chips - plan_.ended.first)] += mass;
     }
 
-    void endCells(std::size_t s, std::int64_t from, std::int64_t to, SessionEnd e) {
+    void endCells(std::size_t s, std::int64_t from, std::int64_t to, EndReason e) {
         for (std::int64_t c = from; c <= to; ++c) {
             double& cell = at(now_, s, c);
             ends_[static_cast<int>(e)] += cell;
@@ -215,15 +215,15 @@ private:
         if (r.empty())
             return;
         if (r.last >= b_.target) {
-            endCells(s, std::max(r.first, b_.target), r.last, SessionEnd::Target);
+            endCells(s, std::max(r.first, b_.target), r.last, EndReason::Target);
             r.last = std::min(r.last, b_.target - 1);
         }
         if (!r.empty() && r.first <= b_.stopLoss) {
-            endCells(s, r.first, std::min(r.last, b_.stopLoss), SessionEnd::StopLoss);
+            endCells(s, r.first, std::min(r.last, b_.stopLoss), EndReason::StopLoss);
             r.first = b_.stopLoss + 1;
         }
         if (!r.empty() && r.first < graph_.stake[s]) {
-            endCells(s, r.first, std::min<std::int64_t>(r.last, graph_.stake[s] - 1), SessionEnd::NotCovered);
+            endCells(s, r.first, std::min<std::int64_t>(r.last, graph_.stake[s] - 1), EndReason::NotCovered);
             r.first = graph_.stake[s];
         }
     }
@@ -278,14 +278,14 @@ std::optional<SystemOutcome> solveExactly(const System& system, const StateGraph
             ahead += ends.mass[i];
     }
     for (int e = 0; e < kSessionEnds; ++e)
-        o.ends[e] = exact(run.endedBy(static_cast<SessionEnd>(e)));
+        o.ends[e] = exact(run.endedBy(static_cast<EndReason>(e)));
     o.ahead = exact(ahead);
     o.meanEndChips = exact(mean);
     o.meanNetChips = exact(mean - static_cast<double>(bounds.start));
     o.meanTotalStakedChips = exact(run.staked());
     o.meanSpinsPlayed = exact(spinsPlayed);
     if (run.staked() > 0)
-        o.lossPerChipStaked = -o.meanNetChips.value / run.staked();
+        o.lossPerChipStaked = exact(-o.meanNetChips.value / run.staked());
     o.endHistogram = histogramOf(ends);
     return o;
 }

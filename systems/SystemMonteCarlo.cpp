@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -36,6 +37,7 @@ struct alignas(64) Tally {
     std::int64_t sessions = 0, ahead = 0, limited = 0, largestStake = 0;
     std::int64_t ends[kSessionEnds] = {};
     Sum gain, staked, spins, drawdown, streak, stake;
+    Int128 gainTimesStaked = 0;
     std::vector<std::int64_t> lengths; // sessions that played exactly n spins
     CountHistogram endChips, drawdowns, streaks;
 
@@ -47,6 +49,7 @@ struct alignas(64) Tally {
         largestStake = std::max(largestStake, s.largestStake);
         gain.add(s.chips - start);
         staked.add(s.staked);
+        gainTimesStaked += Int128{s.chips - start} * s.staked;
         spins.add(s.spins);
         drawdown.add(s.drawdown);
         streak.add(s.losingStreak);
@@ -65,6 +68,7 @@ struct alignas(64) Tally {
             ends[e] += o.ends[e];
         gain.merge(o.gain);
         staked.merge(o.staked);
+        gainTimesStaked += o.gainTimesStaked;
         spins.merge(o.spins);
         drawdown.merge(o.drawdown);
         streak.merge(o.streak);
@@ -97,6 +101,23 @@ std::vector<SamplePath> samplePaths(Spinner& spinner, const ChipBounds& bounds, 
         paths.push_back({{chips.begin(), chips.begin() + s.spins + 1}, s.end});
     }
     return paths;
+}
+
+// The ratio -sum(gain) / sum(staked) with the delta method's 95% interval:
+// the variance of gain + ratio x staked over the squared mean stake.
+Estimate lossPerChipStaked(const Tally& t, std::int64_t n) {
+    if (t.staked.sum <= 0 || n < 2)
+        return {};
+    const auto count = static_cast<long double>(n);
+    const long double ratio = -static_cast<long double>(t.gain.sum) / static_cast<long double>(t.staked.sum);
+    const long double meanStaked = static_cast<long double>(t.staked.sum) / count;
+    const long double sumOfSquares = static_cast<long double>(t.gain.squares) +
+                                     2 * ratio * static_cast<long double>(t.gainTimesStaked) +
+                                     ratio * ratio * static_cast<long double>(t.staked.squares);
+    const long double sum = static_cast<long double>(t.gain.sum) + ratio * static_cast<long double>(t.staked.sum);
+    const long double variance = std::max(0.0L, (sumOfSquares - sum * sum / count) / (count - 1));
+    const long double half = 1.959963984540054L * std::sqrt(variance / count) / meanStaked;
+    return {static_cast<double>(ratio), static_cast<double>(ratio - half), static_cast<double>(ratio + half)};
 }
 
 Estimate shifted(Estimate e, double by) { return {e.value + by, e.low + by, e.high + by}; }
@@ -163,8 +184,7 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
     o.meanEndChips = shifted(o.meanNetChips, static_cast<double>(bounds.start));
     o.meanTotalStakedChips = all.staked.mean(n);
     o.meanSpinsPlayed = all.spins.mean(n);
-    if (all.staked.sum > 0)
-        o.lossPerChipStaked = -static_cast<double>(all.gain.sum) / static_cast<double>(all.staked.sum);
+    o.lossPerChipStaked = lossPerChipStaked(all, n);
     std::int64_t stillPlaying = n;
     for (std::int32_t spin = 0; spin < bounds.spins; ++spin) {
         stillPlaying -= all.lengths[static_cast<std::size_t>(spin)];
@@ -179,7 +199,7 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
     o.largestStake = all.largestStake;
     o.meanLargestStake = all.stake.mean(n);
     o.limitStopped = wilsonInterval(all.limited, n);
-    o.bankrollStopped = o.ends[static_cast<int>(SessionEnd::NotCovered)];
+    o.bankrollStopped = o.ends[static_cast<int>(EndReason::NotCovered)];
     if (graph) {
         GraphSpinner spinner(*graph);
         o.samplePaths = samplePaths(spinner, bounds, seed, n);

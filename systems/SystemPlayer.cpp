@@ -362,48 +362,54 @@ int SystemPlayer::stakesOf(const PlayState& state, int bet, std::array<std::int6
     return filled;
 }
 
+std::uint8_t SystemPlayer::advanceBet(const ResolvedBet& bet, PlayState& all, BetState& s, int pocket, std::int64_t net,
+                                      std::uint16_t mask, std::int64_t units, bool& placed, bool& back) const {
+    std::uint8_t flags = 0;
+    bool capped = true, cut = false;
+    placed = false;
+    forEachSpot(bet, mask, [&](const SpotRule& spot) {
+        const std::int64_t raw = spot.chips * units;
+        placed = true;
+        capped &= raw >= spot.limit;
+        cut |= raw > spot.limit;
+    });
+    remember(bet, s, pocket);
+    if (placed) {
+        const bool won = net >= 0;
+        if (cut)
+            flags |= kLimitStopped;
+        if (bet.climbs && bet.atCap == AtCap::Stay && capped) {
+            all.saved = s;
+            progress(bet, s, won, units);
+            if (unitsOf(bet, s) > units) {
+                s = all.saved; // the selector's memory was saved after it moved on
+                flags |= kLimitStopped;
+            }
+        } else {
+            progress(bet, s, won, units);
+            if (bet.atCap == AtCap::Restart) {
+                const std::int64_t next = unitsOf(bet, s);
+                bool wouldCut = false;
+                forEachSpot(bet, mask, [&](const SpotRule& spot) { wouldCut |= spot.chips * next > spot.limit; });
+                if (wouldCut) {
+                    reset(bet, s);
+                    flags |= kLimitStopped;
+                }
+            }
+        }
+    }
+    back = bet.stakes == Stakes::Flat || atStart(bet, s);
+    return flags;
+}
+
 std::uint8_t SystemPlayer::advance(PlayState& state, int pocket, const std::int64_t* nets) const {
     std::uint8_t flags = 0;
     bool anyEnded = false, allAtStart = true;
     for (std::size_t i = 0; i < bets_.size(); ++i) {
         const ResolvedBet& bet = bets_[i];
         BetState& s = state.bets[i];
-        const std::uint16_t mask = chosen(bet, s);
-        const std::int64_t units = unitsOf(bet, s);
-        bool placed = false, capped = true, cut = false;
-        forEachSpot(bet, mask, [&](const SpotRule& spot) {
-            const std::int64_t raw = spot.chips * units;
-            placed = true;
-            capped &= raw >= spot.limit;
-            cut |= raw > spot.limit;
-        });
-        remember(bet, s, pocket);
-        if (placed) {
-            const bool won = nets[i] >= 0;
-            if (cut)
-                flags |= kLimitStopped;
-            if (bet.climbs && bet.atCap == AtCap::Stay && capped) {
-                state.saved = s;
-                progress(bet, s, won, units);
-                if (unitsOf(bet, s) > units) {
-                    s = state.saved; // the selector's memory was saved after it moved on
-
-                    flags |= kLimitStopped;
-                }
-            } else {
-                progress(bet, s, won, units);
-                if (bet.atCap == AtCap::Restart) {
-                    const std::int64_t next = unitsOf(bet, s);
-                    bool wouldCut = false;
-                    forEachSpot(bet, mask, [&](const SpotRule& spot) { wouldCut |= spot.chips * next > spot.limit; });
-                    if (wouldCut) {
-                        reset(bet, s);
-                        flags |= kLimitStopped;
-                    }
-                }
-            }
-        }
-        const bool back = atStart(bet, s);
+        bool placed = false, back = false;
+        flags |= advanceBet(bet, state, s, pocket, nets[i], chosen(bet, s), unitsOf(bet, s), placed, back);
         anyEnded |= placed && back;
         allAtStart &= back;
     }
@@ -414,23 +420,40 @@ std::uint8_t SystemPlayer::advance(PlayState& state, int pocket, const std::int6
 
 SpinOutcome SystemPlayer::play(PlayState& state, int pocket) const {
     SpinOutcome outcome;
-    std::array<std::int64_t, kMaxBets> nets{};
+    bool anyEnded = false, allAtStart = true;
     for (std::size_t i = 0; i < bets_.size(); ++i) {
         const ResolvedBet& bet = bets_[i];
-        const std::int64_t units = unitsOf(bet, state.bets[i]);
+        BetState& s = state.bets[i];
+        const std::uint16_t mask = chosen(bet, s);
+        const std::int64_t units = unitsOf(bet, s);
         std::int64_t staked = 0, returned = 0;
-        forEachSpot(bet, chosen(bet, state.bets[i]), [&](const SpotRule& spot) {
+        forEachSpot(bet, mask, [&](const SpotRule& spot) {
             const std::int64_t chips = stakeOn(spot, units);
             staked += chips;
             returned += ((spot.covers >> pocket) & 1U) ? chips * spot.payback : 0;
         });
-        nets[i] = returned - staked;
+        const std::int64_t net = returned - staked;
         outcome.staked += staked;
-        outcome.net += nets[i];
+        outcome.net += net;
+        bool placed = false, back = false;
+        outcome.flags |= advanceBet(bet, state, s, pocket, net, mask, units, placed, back);
+        anyEnded |= placed && back;
+        allAtStart &= back;
     }
-    outcome.flags = advance(state, pocket, nets.data());
+    if (anyEnded && allAtStart)
+        outcome.flags |= kSeriesEnded;
     outcome.nextStake = stake(state);
     return outcome;
+}
+
+std::uint64_t SystemPlayer::signOf(int pocket) const {
+    std::uint64_t sign = 0;
+    for (const ResolvedBet& bet : bets_) {
+        const bool hit = (bet.outside[bet.trigger].covers >> pocket) & 1U;
+        sign = (sign << 4) | static_cast<std::uint64_t>((bet.memberOf[static_cast<std::size_t>(pocket)] + 1) << 1) |
+               (hit ? 1U : 0U);
+    }
+    return sign;
 }
 
 void SystemPlayer::keyOf(const PlayState& state, std::vector<std::int64_t>& key) const {

@@ -79,6 +79,10 @@ public:
     // `nets` (the table's settlement of stakesOf); returns the spin's flags.
     std::uint8_t advance(PlayState& state, int pocket, const std::int64_t* nets) const;
 
+    // How the selectors see `pocket`: two pockets with the same sign move
+    // every selector's memory the same way.
+    std::uint64_t signOf(int pocket) const;
+
     // Appends a key that tells states apart (equal keys, equal futures).
     void keyOf(const PlayState& state, std::vector<std::int64_t>& key) const;
 
@@ -127,6 +131,10 @@ private:
     bool atStart(const ResolvedBet& bet, const BetState& state) const;
     void remember(const ResolvedBet& bet, BetState& state, int pocket) const;
     void progress(const ResolvedBet& bet, BetState& state, bool won, std::int64_t units) const;
+    // Moves one bet on after a spin that staked `units` on the spots of
+    // `mask`; returns the spin's flags for it, and whether it bet and is back at its start.
+    std::uint8_t advanceBet(const ResolvedBet& bet, PlayState& all, BetState& state, int pocket, std::int64_t net,
+                            std::uint16_t mask, std::int64_t units, bool& placed, bool& back) const;
 
     std::vector<ResolvedBet> bets_;
     int pockets_ = 37;
