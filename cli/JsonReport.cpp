@@ -43,14 +43,14 @@ void outcomeJson(std::ostream& out, const systems::System& system, const systems
     json.field("start_chips", outcome.startChips);
     json.key("ends").beginObject();
     for (int e = 0; e < systems::kSessionEnds; ++e)
-        estimate(json, endKey(static_cast<systems::SessionEnd>(e)), outcome.ends[e]);
+        estimate(json, endKey(static_cast<systems::EndReason>(e)), outcome.ends[e]);
     json.endObject();
     estimate(json, "ahead", outcome.ahead);
     estimate(json, "mean_end_chips", outcome.meanEndChips);
     estimate(json, "mean_net_chips", outcome.meanNetChips);
     estimate(json, "mean_total_staked_chips", outcome.meanTotalStakedChips);
     estimate(json, "mean_spins_played", outcome.meanSpinsPlayed);
-    json.field("loss_per_chip_staked", outcome.lossPerChipStaked);
+    estimate(json, "loss_per_chip_staked", outcome.lossPerChipStaked);
     json.key("still_playing").beginArray();
     for (double p : outcome.stillPlaying)
         json.value(p);

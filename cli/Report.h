@@ -29,8 +29,8 @@ void listText(std::ostream& out, const std::vector<ListedSystem>& systems);
 void listJson(std::ostream& out, const std::vector<ListedSystem>& systems);
 
 // Plain words for how a session ended, as both reports use them.
-std::string endWords(systems::SessionEnd end, std::int32_t spins);
+std::string endWords(systems::EndReason end, std::int32_t spins);
 // The key each end has in JSON.
-const char* endKey(systems::SessionEnd end);
+const char* endKey(systems::EndReason end);
 
 } // namespace report

@@ -2,24 +2,24 @@
 
 namespace report {
 
-std::string endWords(systems::SessionEnd end, std::int32_t spins) {
+std::string endWords(systems::EndReason end, std::int32_t spins) {
     switch (end) {
-    case systems::SessionEnd::Target: return "reached the target";
-    case systems::SessionEnd::StopLoss: return "reached the stop-loss";
-    case systems::SessionEnd::NotCovered: return "could not cover the next stake";
-    case systems::SessionEnd::SystemStop: return "stopped by the system's own rule";
-    case systems::SessionEnd::SpinsDone: return "played all " + std::to_string(spins) + " spins";
+    case systems::EndReason::Target: return "reached the target";
+    case systems::EndReason::StopLoss: return "reached the stop-loss";
+    case systems::EndReason::NotCovered: return "could not cover the next stake";
+    case systems::EndReason::SystemStop: return "stopped by the system's own rule";
+    case systems::EndReason::SpinsDone: return "played all " + std::to_string(spins) + " spins";
     }
     return "";
 }
 
-const char* endKey(systems::SessionEnd end) {
+const char* endKey(systems::EndReason end) {
     switch (end) {
-    case systems::SessionEnd::Target: return "target";
-    case systems::SessionEnd::StopLoss: return "stop_loss";
-    case systems::SessionEnd::NotCovered: return "not_covered";
-    case systems::SessionEnd::SystemStop: return "system_stop";
-    case systems::SessionEnd::SpinsDone: return "spins_done";
+    case systems::EndReason::Target: return "target";
+    case systems::EndReason::StopLoss: return "stop_loss";
+    case systems::EndReason::NotCovered: return "not_covered";
+    case systems::EndReason::SystemStop: return "system_stop";
+    case systems::EndReason::SpinsDone: return "spins_done";
     }
     return "";
 }

@@ -9,7 +9,7 @@
 namespace report {
 namespace {
 
-using systems::SessionEnd;
+using systems::EndReason;
 
 std::string money(double chips, Money chipValue) {
     return formatCurrencyUs(
@@ -84,7 +84,7 @@ void outcomeText(std::ostream& out, const systems::System& system, const systems
 
     out << "\nHow the sessions end\n";
     for (int e = 0; e < systems::kSessionEnds; ++e) {
-        const auto end = static_cast<SessionEnd>(e);
+        const auto end = static_cast<EndReason>(e);
         std::string caption = endWords(end, system.rules.spins);
         caption[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(caption[0])));
         row(out, caption, withRange(outcome.end(end), percentColumn));
@@ -96,7 +96,7 @@ void outcomeText(std::ostream& out, const systems::System& system, const systems
     row(out, "Mean net result", withRange(outcome.meanNetChips, asMoney));
     row(out, "Mean bankroll at the end", withRange(outcome.meanEndChips, asMoney));
     row(out, "Mean total staked", withRange(outcome.meanTotalStakedChips, asMoney));
-    row(out, "Loss per dollar staked", percent(outcome.lossPerChipStaked));
+    row(out, "Loss per dollar staked", withRange(outcome.lossPerChipStaked, percent));
     row(out, "Mean spins played", withRange(outcome.meanSpinsPlayed, [](double x) { return decimal(x, 1); }));
 
     out << "\nAlong the way (Monte Carlo, " << outcome.sessions << " sessions from seed " << outcome.seed << ")\n";
@@ -136,7 +136,7 @@ void backtestText(std::ostream& out, const systems::System& system, const system
     }
     const std::int64_t endChips = session.spins.empty() ? session.startChips : session.spins.back().bankrollChips;
     const double net = static_cast<double>(endChips - session.startChips);
-    const bool ranOut = session.end == systems::SessionEnd::SpinsDone &&
+    const bool ranOut = session.end == systems::EndReason::SpinsDone &&
                         session.spins.size() < static_cast<std::size_t>(system.rules.spins);
     out << "\nThe session " << (ranOut ? "used up the recorded numbers" : endWords(session.end, system.rules.spins))
         << " after " << session.spins.size() << " spins and ended with " << money(static_cast<double>(endChips), chip)

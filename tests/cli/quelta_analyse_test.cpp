@@ -91,7 +91,7 @@ TEST(QueltaAnalyse, TextAndJsonGiveTheLibrarysFiguresForASeed) {
             std::string::npos);
         EXPECT_DOUBLE_EQ(jsonNumber(json.out, "mean_net_chips"), expected.meanNetChips.value);
         EXPECT_DOUBLE_EQ(jsonNumber(json.out, "mean_total_staked_chips"), expected.meanTotalStakedChips.value);
-        EXPECT_DOUBLE_EQ(jsonNumber(json.out, "not_covered"), expected.end(systems::SessionEnd::NotCovered).value);
+        EXPECT_DOUBLE_EQ(jsonNumber(json.out, "not_covered"), expected.end(systems::EndReason::NotCovered).value);
         EXPECT_DOUBLE_EQ(jsonNumber(json.out, "largest_stake"), static_cast<double>(expected.largestStake));
 
         const ProgramRun text = run(arguments);
