@@ -38,7 +38,7 @@ void outcomeJson(std::ostream& out, const systems::System& system, const systems
     json.beginObject();
     systemFields(json, system);
     json.field("method", outcome.method == Method::Exact ? "exact" : "montecarlo");
-    json.field("seed", static_cast<std::int64_t>(outcome.seed));
+    json.field("seed", outcome.seed);
     json.field("sessions", outcome.sessions);
     json.field("start_chips", outcome.startChips);
     json.key("ends").beginObject();

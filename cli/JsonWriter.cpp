@@ -84,6 +84,12 @@ JsonWriter& JsonWriter::value(std::int64_t number) {
     return *this;
 }
 
+JsonWriter& JsonWriter::value(std::uint64_t number) {
+    beforeValue();
+    out_ << number;
+    return *this;
+}
+
 JsonWriter& JsonWriter::value(bool flag) {
     beforeValue();
     out_ << (flag ? "true" : "false");

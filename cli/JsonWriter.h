@@ -22,6 +22,7 @@ public:
     JsonWriter& value(const char* text) { return value(std::string_view(text)); }
     JsonWriter& value(double number);
     JsonWriter& value(std::int64_t number);
+    JsonWriter& value(std::uint64_t number);
     JsonWriter& value(bool flag);
     template <std::integral T>
     requires(!std::same_as<T, bool> && !std::same_as<T, std::int64_t>) JsonWriter& value(T number) {

@@ -103,12 +103,12 @@ void outcomeText(std::ostream& out, const systems::System& system, const systems
     row(out, "Mean largest drawdown", withRange(outcome.meanLargestDrawdown, asMoney));
     row(out, "Mean longest losing streak",
         withRange(outcome.meanLongestLosingStreak, [](double x) { return decimal(x, 2) + " spins"; }));
-    row(out, "Largest stake on one spin",
+    row(out, "Largest stake on one spin, any session",
         std::to_string(outcome.largestStake) + " chips (" + money(static_cast<double>(outcome.largestStake), chip) +
             ")");
-    row(out, "Mean largest stake", withRange(outcome.meanLargestStake, asMoney));
-    row(out, "Table limit stopped a progression", withRange(outcome.limitStopped, percent));
-    row(out, "Bankroll stopped the session", withRange(outcome.bankrollStopped, percent));
+    row(out, "Mean of each session's largest stake", withRange(outcome.meanLargestStake, asMoney));
+    row(out, "Sessions a table limit held back", withRange(outcome.limitStopped, percent));
+    row(out, "Sessions the bankroll stopped", withRange(outcome.bankrollStopped, percent));
 
     out << "\nChance of still playing\n";
     const std::size_t spins = outcome.stillPlaying.size();
