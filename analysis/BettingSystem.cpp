@@ -50,6 +50,14 @@ ChipRules chipRulesOf(const BettingSystem& system) {
 }
 
 std::optional<InputProblem> checkSystem(const BettingSystem& system, std::int64_t sessions) {
+    // A code out of range would index past the tables everything below reads.
+    if (system.wheel != Wheel::European && system.wheel != Wheel::American)
+        return problem(SystemField::Layout, "The wheel must be the European or the American wheel.");
+    if (static_cast<std::size_t>(system.unit) >= kBettingUnits.size())
+        return problem(SystemField::Layout, "The betting unit must be one of the table's chips.");
+    if (static_cast<int>(system.rules.progression) >= kProgressionCount)
+        return problem(SystemField::Layout,
+                       "The progression must be Flat, Martingale, D'Alembert, Fibonacci or Paroli.");
     for (const BetSpot& spot : betSpots())
         if (system.stakes[static_cast<std::size_t>(spot.slot)] < 0)
             return problem(SystemField::Layout, "The layout has a negative stake on " + std::string(spot.name) + ".");

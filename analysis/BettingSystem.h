@@ -16,6 +16,7 @@ struct GameState;
 // layout is multiplied by the progression's step; every spot is capped at its
 // table limit, so a doubling system stops doubling where the table says so.
 enum class Progression : std::uint8_t { Flat, Martingale, DAlembert, Fibonacci, Paroli };
+inline constexpr int kProgressionCount = 5;
 
 // The rules a session is played by. Amounts are money; the engine works in
 // whole chips of the system's unit and rounds a bankroll down to whole chips.
@@ -47,8 +48,8 @@ BettingSystem snapshotOf(const GameState& state, const SessionRules& rules);
 // analysing a session use them. The bankroll is rounded down to whole chips;
 // the stop-loss holds at or below stopLossChips, the target at or above
 // targetChips. A session ends, checked in this order after every spin:
-// target reached, stop-loss reached, spins done; and before every spin, ruin
-// when the bankroll cannot cover the stakes of the progression's step.
+// target reached, stop-loss reached, the next spin's stake (the progression's
+// step) not covered, spins done.
 struct ChipRules {
     Money chipValue;
     std::int64_t bankroll = 0;
@@ -65,7 +66,7 @@ struct InputProblem {
     std::string message; // a whole sentence for the player
 };
 
-// Checks the system and a number of sessions before anything runs: an empty
-// layout, a bankroll that cannot cover the layout once, spins or sessions out
-// of range, a stop-loss not below or a target not above the bankroll.
+// Checks the system and a number of sessions before anything runs: a wheel,
+// unit or progression code that is none of the valid ones, an empty layout, a bankroll that cannot cover the layout
+// once, spins or sessions out of range, a stop-loss not below or a target not above the bankroll.
 std::optional<InputProblem> checkSystem(const BettingSystem& system, std::int64_t sessions);

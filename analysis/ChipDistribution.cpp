@@ -63,3 +63,19 @@ std::vector<HistogramBin> histogramOf(const ChipDistribution& d, int bars) {
     }
     return histogram;
 }
+
+std::vector<HistogramBin> histogramOf(const ChipDistribution& d,
+                                      const std::array<ChipDistribution, kSessionEnds>& byEnd, int bars) {
+    std::vector<HistogramBin> histogram = histogramOf(d, bars);
+    const double total = totalOf(d);
+    for (HistogramBin& bar : histogram)
+        for (std::size_t how = 0; how < kSessionEnds; ++how) {
+            const ChipDistribution& part = byEnd[how];
+            for (auto b = static_cast<std::int64_t>(bar.low); b < static_cast<std::int64_t>(bar.high); ++b) {
+                const std::int64_t i = b - part.first;
+                if (i >= 0 && i < static_cast<std::int64_t>(part.mass.size()))
+                    bar.byEnd[how] += part.mass[static_cast<std::size_t>(i)] / total;
+            }
+        }
+    return histogram;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -21,3 +22,8 @@ BankrollBand bandOf(const ChipDistribution& d);
 // percentile; the first and last bars stretch to take in the rare results
 // beyond, so every bar's bounds are true and the bars hold all the mass.
 std::vector<HistogramBin> histogramOf(const ChipDistribution& d, int bars = 40);
+
+// The same, each bar's probability shared out in byEnd by the parts of `d`
+// (distributions over the same bankrolls) that ended each way.
+std::vector<HistogramBin> histogramOf(const ChipDistribution& d,
+                                      const std::array<ChipDistribution, kSessionEnds>& byEnd, int bars = 40);

@@ -15,7 +15,12 @@ Estimate wilsonInterval(std::int64_t hits, std::int64_t trials) {
     const double z2 = kZ * kZ;
     const double centre = (p + z2 / (2 * n)) / (1 + z2 / n);
     const double half = kZ / (1 + z2 / n) * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
-    return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+    // At no hits (all hits) the interval's low (high) end is 0 (1) exactly;
+    // rounding would otherwise leave it a hair inside and the interval would
+    // not hold its own value.
+    const double low = hits <= 0 ? 0.0 : std::clamp(centre - half, 0.0, p);
+    const double high = hits >= trials ? 1.0 : std::clamp(centre + half, p, 1.0);
+    return {p, low, high};
 }
 
 Estimate meanInterval(long double sum, long double sumOfSquares, std::int64_t count) {

@@ -110,10 +110,7 @@ std::int64_t CountHistogram::binAtShare(double share) const {
     return firstBin_ + static_cast<std::int64_t>(counts_.size()) - 1;
 }
 
-std::vector<HistogramBin> CountHistogram::bars(int bars, double scale, double offset) const {
-    std::vector<HistogramBin> result;
-    if (total_ == 0 || bars <= 0)
-        return result;
+CountHistogram::BarLayout CountHistogram::layout(int bars) const {
     const std::int64_t width = std::int64_t{1} << shift_;
     // The bars share out the bulk, from the 0.05th to the 99.95th percentile,
     // a whole number of bins each, so no bin is split between two bars.
@@ -121,21 +118,51 @@ std::vector<HistogramBin> CountHistogram::bars(int bars, double scale, double of
     const std::int64_t to = (binAtShare(0.9995) + 1) << shift_;
     const std::int64_t span = to - from;
     const std::int64_t barWidth = std::max<std::int64_t>(1, (span + width * bars - 1) / (width * bars)) * width;
-    const std::int64_t barCount = (span + barWidth - 1) / barWidth;
-    for (std::int64_t bar = 0; bar < barCount; ++bar) {
+    return {from, barWidth, (span + barWidth - 1) / barWidth};
+}
+
+std::vector<HistogramBin> CountHistogram::bars(int bars, double scale, double offset) const {
+    std::vector<HistogramBin> result;
+    if (total_ == 0 || bars <= 0)
+        return result;
+    const BarLayout at = layout(bars);
+    for (std::int64_t bar = 0; bar < at.count; ++bar) {
         // The first and last bars stretch to take in the rare results beyond.
-        const std::int64_t low = bar == 0 ? min_ : from + bar * barWidth;
+        const std::int64_t low = bar == 0 ? min_ : at.from + bar * at.width;
         const std::int64_t high =
-            bar == barCount - 1 ? std::max(max_ + 1, from + barCount * barWidth) : from + (bar + 1) * barWidth;
+            bar == at.count - 1 ? std::max(max_ + 1, at.from + at.count * at.width) : at.from + (bar + 1) * at.width;
         result.push_back({static_cast<double>(low) * scale + offset, static_cast<double>(high) * scale + offset, 0.0});
     }
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         if (counts_[i] == 0)
             continue;
         const std::int64_t low = (firstBin_ + static_cast<std::int64_t>(i)) << shift_;
-        const std::int64_t bar = low < from ? 0 : std::min((low - from) / barWidth, barCount - 1);
-        result[static_cast<std::size_t>(bar)].probability +=
+        result[static_cast<std::size_t>(at.barOf(low))].probability +=
             static_cast<double>(counts_[i]) / static_cast<double>(total_);
+    }
+    return result;
+}
+
+std::vector<HistogramBin> CountHistogram::barsByEnd(const std::array<CountHistogram, kSessionEnds>& parts, int bars,
+                                                    double scale) {
+    CountHistogram all;
+    for (const CountHistogram& part : parts)
+        all.merge(part);
+    std::vector<HistogramBin> result = all.bars(bars, scale);
+    if (result.empty())
+        return result;
+    // A part spans no more than the whole, so its bins are no wider than the
+    // whole's and each lies inside one of the whole's bins, hence one bar.
+    const BarLayout at = all.layout(bars);
+    for (std::size_t end = 0; end < kSessionEnds; ++end) {
+        const CountHistogram& part = parts[end];
+        for (std::size_t i = 0; i < part.counts_.size(); ++i) {
+            if (part.counts_[i] == 0)
+                continue;
+            const std::int64_t low = (part.firstBin_ + static_cast<std::int64_t>(i)) << part.shift_;
+            result[static_cast<std::size_t>(at.barOf(low))].byEnd[end] +=
+                static_cast<double>(part.counts_[i]) / static_cast<double>(all.total_);
+        }
     }
     return result;
 }

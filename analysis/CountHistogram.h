@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -39,7 +41,22 @@ public:
     // edge times `scale` plus `offset`, probabilities shares of the total.
     std::vector<HistogramBin> bars(int bars, double scale, double offset = 0) const;
 
+    // The bars of all the parts together, each bar's probability shared out
+    // in byEnd by the part its values came from.
+    static std::vector<HistogramBin> barsByEnd(const std::array<CountHistogram, kSessionEnds>& parts, int bars,
+                                               double scale);
+
 private:
+    // The bars' placing: `count` bars of `width` values from `from`, the
+    // first and last stretched to the smallest and largest value.
+    struct BarLayout {
+        std::int64_t from = 0, width = 1, count = 0;
+        std::int64_t barOf(std::int64_t value) const {
+            return value < from ? 0 : std::min((value - from) / width, count - 1);
+        }
+    };
+    BarLayout layout(int bars) const;
+
     void addOutside(std::int64_t value);
     std::int64_t binAtShare(double share) const; // the bin holding the value of that rank
     void coarsenUntilItFits();

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -23,6 +24,16 @@ struct Range {
 
 Estimate exact(double value) { return {value, value, value}; }
 
+// The mean bankroll of a part of the sessions, 0 when the part is empty.
+double meanOf(const ChipDistribution& d) {
+    double mass = 0, sum = 0;
+    for (std::size_t i = 0; i < d.mass.size(); ++i) {
+        mass += d.mass[i];
+        sum += d.mass[i] * static_cast<double>(d.first + static_cast<std::int64_t>(i));
+    }
+    return mass > 0 ? sum / mass : 0.0;
+}
+
 // The probability table over (progression step x bankroll), advanced one spin
 // at a time; sessions that end leave it for the tally of end bankrolls.
 class SessionTable {
@@ -31,27 +42,39 @@ public:
         : plan_(plan), width_(plan.high - plan.low + 1), steps_(static_cast<std::int64_t>(plan.steps.size())),
           now_(static_cast<std::size_t>(width_ * steps_)), next_(now_.size()), ended_(static_cast<std::size_t>(width_)),
           total_(static_cast<std::size_t>(width_)), live_(plan.steps.size()), nextLive_(plan.steps.size()) {
+        for (std::vector<double>& ended : endedBy_)
+            ended.assign(static_cast<std::size_t>(width_), 0.0);
         const std::int64_t start = plan.chips.bankroll - plan.low;
         now_[static_cast<std::size_t>(start)] = 1.0;
         live_[0].take(start, start);
     }
 
-    // Sessions whose bankroll cannot cover their step's stake end here;
-    // returns the mass of the sessions that go on to play the spin.
-    double ruinBeforeSpin() {
-        double playing = 0;
+    // Sessions whose bankroll cannot cover their step's stake end here: after
+    // every spin, the last one included, as the next spin would need it.
+    void endUncovered() {
         for (std::int64_t s = 0; s < steps_; ++s) {
             Range& r = live_[static_cast<std::size_t>(s)];
             const std::int64_t covered = plan_.steps[static_cast<std::size_t>(s)].stake - plan_.low;
             if (!r.empty() && r.first < covered)
-                ruin_ += end(s, r.first, std::min(r.last, covered - 1));
+                end(SessionEnd::NotCovered, s, r.first, std::min(r.last, covered - 1));
             r.first = std::max(r.first, covered);
-            playing += massOf(s, r);
         }
-        return playing;
+    }
+
+    // The sessions about to play a spin: adds their share to `playing`, what
+    // they stake to `staked` and what they expect to lose to `loss`.
+    void countStakes(double& playing, double& staked, double& loss) {
+        for (std::int64_t s = 0; s < steps_; ++s) {
+            const double mass = massOf(s, live_[static_cast<std::size_t>(s)]);
+            const ExactStep& step = plan_.steps[static_cast<std::size_t>(s)];
+            playing += mass;
+            staked += mass * static_cast<double>(step.stake);
+            loss += mass * step.expectedLoss;
+        }
     }
 
     void spin() {
+        ++spinsPlayed_;
         for (Range& r : nextLive_)
             r = Range{};
         for (std::int64_t s = 0; s < steps_; ++s) {
@@ -82,13 +105,13 @@ public:
             if (plan_.chips.target) {
                 const std::int64_t reached = *plan_.chips.target - plan_.low;
                 if (r.last >= reached)
-                    target_ += end(s, std::max(r.first, reached), r.last);
+                    end(SessionEnd::Target, s, std::max(r.first, reached), r.last);
                 r.last = std::min(r.last, reached - 1);
             }
             if (plan_.chips.stopLoss) {
                 const std::int64_t reached = *plan_.chips.stopLoss - plan_.low;
                 if (!r.empty() && r.first <= reached)
-                    stopLoss_ += end(s, r.first, std::min(r.last, reached));
+                    end(SessionEnd::StopLoss, s, r.first, std::min(r.last, reached));
                 r.first = std::max(r.first, reached + 1);
             }
         }
@@ -98,7 +121,7 @@ public:
         for (std::int64_t s = 0; s < steps_; ++s) {
             Range& r = live_[static_cast<std::size_t>(s)];
             if (!r.empty())
-                end(s, r.first, r.last);
+                end(SessionEnd::SpinsDone, s, r.first, r.last);
             r = Range{};
         }
     }
@@ -120,14 +143,14 @@ public:
                                                                static_cast<std::size_t>(all.last - all.first + 1))});
     }
 
-    ChipDistribution ends() const {
-        return {plan_.low + endedRange_.first, std::span<const double>(ended_).subspan(
-                                                   static_cast<std::size_t>(endedRange_.first),
-                                                   static_cast<std::size_t>(endedRange_.last - endedRange_.first + 1))};
+    // The end bankrolls of all sessions, or of those that ended one way.
+    ChipDistribution ends() const { return spanOf(ended_); }
+    ChipDistribution ends(SessionEnd how) const { return spanOf(endedBy_[static_cast<std::size_t>(how)]); }
+    double chanceOf(SessionEnd how) const { return chance_[static_cast<std::size_t>(how)]; }
+    double meanSpinsOf(SessionEnd how) const {
+        const auto i = static_cast<std::size_t>(how);
+        return chance_[i] > 0 ? spinsByEnd_[i] / chance_[i] : 0.0;
     }
-    double ruin() const { return ruin_; }
-    double target() const { return target_; }
-    double stopLoss() const { return stopLoss_; }
 
 private:
     double* row(std::vector<double>& table, std::int64_t step) { return table.data() + step * width_; }
@@ -139,18 +162,27 @@ private:
         return mass;
     }
 
-    // Moves cells from..to of step s into the end tally; returns their mass.
-    double end(std::int64_t s, std::int64_t from, std::int64_t to) {
+    ChipDistribution spanOf(const std::vector<double>& ended) const {
+        return {plan_.low + endedRange_.first, std::span<const double>(ended).subspan(
+                                                   static_cast<std::size_t>(endedRange_.first),
+                                                   static_cast<std::size_t>(endedRange_.last - endedRange_.first + 1))};
+    }
+
+    // Moves cells from..to of step s into the end tallies, as ending `how`.
+    void end(SessionEnd how, std::int64_t s, std::int64_t from, std::int64_t to) {
         double mass = 0;
         double* cells = row(now_, s);
+        std::vector<double>& endedHow = endedBy_[static_cast<std::size_t>(how)];
         for (std::int64_t b = from; b <= to; ++b) {
             mass += cells[b];
             ended_[static_cast<std::size_t>(b)] += cells[b];
+            endedHow[static_cast<std::size_t>(b)] += cells[b];
             cells[b] = 0;
         }
         if (from <= to)
             endedRange_.take(from, to);
-        return mass;
+        chance_[static_cast<std::size_t>(how)] += mass;
+        spinsByEnd_[static_cast<std::size_t>(how)] += mass * spinsPlayed_;
     }
 
     const ExactPlan& plan_;
@@ -158,9 +190,12 @@ private:
     std::int64_t steps_;
     std::vector<double> now_, next_; // step-major: row s holds bankrolls low..high
     std::vector<double> ended_, total_;
+    std::array<std::vector<double>, kSessionEnds> endedBy_; // by SessionEnd
     std::vector<Range> live_, nextLive_;
     Range endedRange_;
-    double ruin_ = 0, target_ = 0, stopLoss_ = 0;
+    std::array<double, kSessionEnds> chance_{};
+    std::array<double, kSessionEnds> spinsByEnd_{}; // chance times spins played, by end
+    double spinsPlayed_ = 0;
 };
 
 } // namespace
@@ -191,14 +226,16 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
     outcome.bands.push_back({start, start, start, start, start});
 
     SessionTable table(plan);
-    double spinsPlayed = 0;
+    double spinsPlayed = 0, staked = 0, loss = 0;
     const std::int32_t reportEvery = std::max(1, plan.spins / 100);
+    table.endUncovered();
     for (std::int32_t spin = 1; spin <= plan.spins; ++spin) {
         if (stop.stop_requested())
             return outcome;
-        spinsPlayed += table.ruinBeforeSpin();
+        table.countStakes(spinsPlayed, staked, loss);
         table.spin();
         table.endAtLimits();
+        table.endUncovered();
         if (spin == plan.spins)
             table.endAll();
         outcome.bands.push_back(table.band());
@@ -207,20 +244,42 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
     }
 
     const ChipDistribution ends = table.ends();
-    double mean = 0, ahead = 0;
+    double mean = 0, ahead = 0, broke = 0;
     for (std::size_t i = 0; i < ends.mass.size(); ++i) {
         const auto bankroll = ends.first + static_cast<std::int64_t>(i);
         mean += ends.mass[i] * static_cast<double>(bankroll);
         if (bankroll > plan.chips.bankroll)
             ahead += ends.mass[i];
+        if (bankroll < plan.steps[0].stake)
+            broke += ends.mass[i];
     }
-    outcome.ruin = exact(table.ruin());
-    outcome.target = exact(table.target());
-    outcome.stopLoss = exact(table.stopLoss());
+    outcome.target = exact(table.chanceOf(SessionEnd::Target));
+    outcome.stopLoss = exact(table.chanceOf(SessionEnd::StopLoss));
+    outcome.notCovered = exact(table.chanceOf(SessionEnd::NotCovered));
+    outcome.spinsDone = exact(table.chanceOf(SessionEnd::SpinsDone));
     outcome.ahead = exact(ahead);
+    outcome.broke = exact(broke);
+    const ChipDistribution notCovered = table.ends(SessionEnd::NotCovered);
+    outcome.meanChipsLeftWhenNotCovered = exact(meanOf(notCovered));
+    const auto held = [](double mass) { return mass > 0; };
+    const auto fewest = std::find_if(notCovered.mass.begin(), notCovered.mass.end(), held);
+    if (fewest != notCovered.mass.end()) {
+        const auto most = std::find_if(notCovered.mass.rbegin(), notCovered.mass.rend(), held);
+        outcome.fewestChipsLeftWhenNotCovered =
+            static_cast<double>(notCovered.first + (fewest - notCovered.mass.begin()));
+        outcome.mostChipsLeftWhenNotCovered =
+            static_cast<double>(notCovered.first + (notCovered.mass.rend() - most) - 1);
+    }
+    for (std::size_t how = 0; how < kSessionEnds; ++how)
+        outcome.meanSpinsByEnd[how] = table.meanSpinsOf(static_cast<SessionEnd>(how));
     outcome.meanEndChips = exact(mean);
     outcome.medianEndChips = quantileOf(ends, 0.5);
     outcome.meanSpinsPlayed = exact(spinsPlayed);
-    outcome.endHistogram = histogramOf(ends);
+    outcome.meanTotalStakedChips = exact(staked);
+    outcome.lossPerChipStaked = staked > 0 ? loss / staked : 0.0;
+    std::array<ChipDistribution, kSessionEnds> byEnd;
+    for (std::size_t how = 0; how < kSessionEnds; ++how)
+        byEnd[how] = table.ends(static_cast<SessionEnd>(how));
+    outcome.endHistogram = histogramOf(ends, byEnd);
     return outcome;
 }

@@ -14,9 +14,11 @@ struct StakeLevel {
 };
 
 // The steps a progression can be on, from the first (step 0, the layout as
-// laid out) upwards, and how a spin moves between them. A step never climbs
-// past the first one at which every staked spot sits at its table limit:
-// beyond it the table would not take a bigger bet, so the ladder ends there.
+// laid out) upwards, and how a spin moves between them. A climbing
+// progression (Martingale, D'Alembert, Fibonacci) never climbs past the first
+// step at which every staked spot sits at its table limit: beyond it the
+// table would not take a bigger bet, so the ladder ends there. Paroli keeps
+// its three steps, limits or not: they are its rule, not a climb.
 //   Flat        one step.
 //   Martingale  multiplier 2^k; a loss climbs one step, a win goes back to 0.
 //   D'Alembert  multiplier k + 1; a loss climbs one, a win goes down one.

@@ -25,14 +25,23 @@ struct BankrollBand {
     double p5 = 0, p25 = 0, p50 = 0, p75 = 0, p95 = 0;
 };
 
-// One bar of a histogram of results in chips: [low, high) holds `probability`.
+// How a session ended, by what the player holds after its last spin, tested
+// in this order: the target reached, the stop-loss reached, the next stake
+// (the progression's next step) not covered, all the spins played. A bankroll
+// that cannot cover the next stake after the very last spin counts as not
+// covered.
+enum class SessionEnd : std::uint8_t { SpinsDone, NotCovered, StopLoss, Target };
+inline constexpr std::size_t kSessionEnds = 4;
+
+// One bar of a histogram of results in chips: [low, high) holds `probability`,
+// shared out by how the sessions in it ended: byEnd[SessionEnd] adds up to
+// `probability`. (Comparison histograms leave byEnd at zero.)
 struct HistogramBin {
     double low = 0;
     double high = 0;
     double probability = 0;
+    std::array<double, kSessionEnds> byEnd{};
 };
-
-enum class SessionEnd : std::uint8_t { SpinsDone, Ruin, StopLoss, Target };
 
 // What many sessions of a system come to. Bankroll figures are in chips of the
 // system's unit; chipValue turns them into money.
@@ -42,10 +51,31 @@ struct SessionOutcome {
     std::int64_t sessions = 0; // Monte Carlo only: sessions played
     Money chipValue;
     std::int64_t startChips = 0;
-    Estimate ruin, target, stopLoss, ahead; // probabilities of how sessions end
+    // The chances of the four ends, which add up to 1, and of ending ahead.
+    Estimate target, stopLoss, notCovered, spinsDone, ahead;
+    // The chance of ending with less than the smallest stake the system
+    // bets: broke, whichever way the session ended.
+    Estimate broke;
+    // The mean bankroll of the sessions that stopped because the next stake
+    // was not covered (0 when none do).
+    Estimate meanChipsLeftWhenNotCovered;
+    // The least and the most those sessions hold (0 when none do).
+    double fewestChipsLeftWhenNotCovered = 0, mostChipsLeftWhenNotCovered = 0;
+    // The mean spins played by the sessions that ended each way, by
+    // SessionEnd (0 for a way none ended).
+    std::array<double, kSessionEnds> meanSpinsByEnd{};
     Estimate meanEndChips;
     double medianEndChips = 0;
     Estimate meanSpinsPlayed;
+    // Everything staked over a session, on average, counting every spin's
+    // whole stake whether it won or lost.
+    Estimate meanTotalStakedChips;
+    // The expected loss per chip staked: the house edge, as every bet on the
+    // table pays (36 / numbers covered - 1) to one and no progression can
+    // change it (taken over the steps as staked, so it holds whatever the
+    // layout). So the mean end is the start less this times the mean total
+    // staked.
+    double lossPerChipStaked = 0;
     std::vector<BankrollBand> bands;        // index 0 = before the first spin
     std::vector<HistogramBin> endHistogram; // of the end bankroll
 };

@@ -1,6 +1,7 @@
 #include "analysis/SessionPlay.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "analysis/ProgressionLadder.h"
 
@@ -16,6 +17,7 @@ SessionTables::SessionTables(const BettingSystem& system)
     for (int step = 0; step < ladder.steps(); ++step) {
         const StakeLevel& level = ladder.level(step);
         chipsBet.push_back(level.chipsBet);
+        expectedLoss.push_back(-std::accumulate(level.netChips.begin(), level.netChips.end(), std::int64_t{0}));
         net.insert(net.end(), level.netChips.begin(), level.netChips.end());
         nextStep.push_back(ladder.next(step, false));
         nextStep.push_back(ladder.next(step, true));

@@ -9,9 +9,10 @@
 
 // A system's session rules flattened into tables for the simulation's inner
 // loop. All figures are whole chips of the system's unit, and a session's ends
-// are tested in the order ChipRules lays down: after each spin the target,
-// the stop-loss, then the spin count; before each spin, ruin. So a bankroll
-// that cannot cover another spin after the last one ends as SpinsDone.
+// are tested after each spin in the order SessionEnd lays down: the target,
+// the stop-loss, the next stake not covered, then the spin count. So a
+// bankroll that cannot cover another spin after the last one ends as
+// NotCovered.
 struct SessionTables {
     explicit SessionTables(const BettingSystem& system);
 
@@ -21,6 +22,7 @@ struct SessionTables {
     std::int64_t stopLossChips = -1; // ends at or below; -1 when there is none
     std::int64_t targetChips = std::numeric_limits<std::int64_t>::max();
     std::vector<std::int64_t> chipsBet;      // per step
+    std::vector<std::int64_t> expectedLoss;  // per step: minus the sum of its net over the pockets
     std::vector<std::int64_t> net;           // [step * pockets + pocket]
     std::vector<std::int32_t> nextStep;      // [step * 2 + lost]
     std::vector<std::int64_t> endsAtOrBelow; // per step: the stop-loss or the last bankroll that cannot cover the step
@@ -31,6 +33,8 @@ struct SessionResult {
     std::int64_t chips = 0;
     std::int32_t spins = 0;
     SessionEnd end = SessionEnd::SpinsDone;
+    std::int64_t staked = 0;       // chips bet over the session
+    std::int64_t expectedLoss = 0; // the sum of the spins' expected losses, times the pockets
 };
 
 // The tables as plain pointers and numbers, copied into the loop that plays
@@ -65,15 +69,15 @@ inline bool playSpin(const SpinView& v, std::uint64_t draw, std::int64_t& chips,
     }
 }
 
-// Why a session that stopped after `spins` spins with `chips` ended.
-inline SessionEnd endOf(const SessionTables& t, std::int64_t chips, std::int32_t spins) {
+// Why a session that stopped with `chips` and its next spin on `step` ended.
+inline SessionEnd endOf(const SessionTables& t, std::int64_t chips, std::int32_t step) {
     if (chips >= t.targetChips)
         return SessionEnd::Target;
     if (chips <= t.stopLossChips)
         return SessionEnd::StopLoss;
-    if (spins >= t.spins)
-        return SessionEnd::SpinsDone;
-    return SessionEnd::Ruin;
+    if (chips < t.chipsBet[static_cast<std::size_t>(step)])
+        return SessionEnd::NotCovered;
+    return SessionEnd::SpinsDone;
 }
 
 template <bool Flat>
@@ -81,16 +85,25 @@ inline SessionResult playSession(const SessionTables& t, SessionRandom& random) 
     std::int64_t chips = t.startChips;
     std::int32_t step = 0;
     if (chips < t.chipsBet[0])
-        return {chips, 0, SessionEnd::Ruin};
+        return {chips, 0, SessionEnd::NotCovered};
     const SpinView view(t);
     const std::int32_t spins = t.spins;
     std::int32_t played = 0;
+    std::int64_t staked = 0, expectedLoss = 0;
     while (played < spins) {
         ++played;
+        if constexpr (!Flat) {
+            staked += t.chipsBet[static_cast<std::size_t>(step)];
+            expectedLoss += t.expectedLoss[static_cast<std::size_t>(step)];
+        }
         if (playSpin<Flat>(view, random.next(), chips, step))
             break;
     }
-    return {chips, played, endOf(t, chips, played)};
+    if constexpr (Flat) {
+        staked = played * t.chipsBet[0];
+        expectedLoss = played * t.expectedLoss[0];
+    }
+    return {chips, played, endOf(t, chips, step), staked, expectedLoss};
 }
 
 inline SessionResult playSession(const SessionTables& t, SessionRandom& random) {

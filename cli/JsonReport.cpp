@@ -42,7 +42,7 @@ void outcomeJson(std::ostream& out, const systems::System& system, const systems
     json.field("sessions", outcome.sessions);
     json.field("start_chips", outcome.startChips);
     json.key("ends").beginObject();
-    for (int e = 0; e < systems::kSessionEnds; ++e)
+    for (int e = 0; e < systems::kEndReasons; ++e)
         estimate(json, endKey(static_cast<systems::EndReason>(e)), outcome.ends[e]);
     json.endObject();
     estimate(json, "ahead", outcome.ahead);

@@ -83,7 +83,7 @@ void outcomeText(std::ostream& out, const systems::System& system, const systems
             << "; the ranges are 95% intervals.\n";
 
     out << "\nHow the sessions end\n";
-    for (int e = 0; e < systems::kSessionEnds; ++e) {
+    for (int e = 0; e < systems::kEndReasons; ++e) {
         const auto end = static_cast<EndReason>(e);
         std::string caption = endWords(end, system.rules.spins);
         caption[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(caption[0])));

@@ -16,7 +16,7 @@ namespace systems {
 // covered by the bankroll, the system's own stop (after a win, at the end of
 // a series), the spins all played.
 enum class EndReason : std::uint8_t { Target, StopLoss, NotCovered, SystemStop, SpinsDone };
-inline constexpr int kSessionEnds = 5;
+inline constexpr int kEndReasons = 5;
 
 enum class MethodChoice : std::uint8_t { Auto, Exact, MonteCarlo };
 
@@ -34,8 +34,8 @@ struct SystemOutcome {
     Money chipValue;
     std::int64_t startChips = 0;
 
-    Estimate ends[kSessionEnds]; // indexed by EndReason; they add up to one
-    Estimate ahead;              // ended above the start
+    Estimate ends[kEndReasons]; // indexed by EndReason; they add up to one
+    Estimate ahead;             // ended above the start
     Estimate meanEndChips;
     Estimate meanNetChips;
     Estimate meanTotalStakedChips;

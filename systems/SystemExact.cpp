@@ -235,7 +235,7 @@ private:
     std::vector<std::size_t> offset_;
     std::vector<double> now_, next_, ended_;
     std::vector<Range> live_, nextLive_;
-    double ends_[kSessionEnds] = {};
+    double ends_[kEndReasons] = {};
     double staked_ = 0;
 };
 
@@ -277,7 +277,7 @@ std::optional<SystemOutcome> solveExactly(const System& system, const StateGraph
         if (chips > bounds.start)
             ahead += ends.mass[i];
     }
-    for (int e = 0; e < kSessionEnds; ++e)
+    for (int e = 0; e < kEndReasons; ++e)
         o.ends[e] = exact(run.endedBy(static_cast<EndReason>(e)));
     o.ahead = exact(ahead);
     o.meanEndChips = exact(mean);

@@ -35,7 +35,7 @@ struct Sum {
 // however the sessions were shared out.
 struct alignas(64) Tally {
     std::int64_t sessions = 0, ahead = 0, limited = 0, largestStake = 0;
-    std::int64_t ends[kSessionEnds] = {};
+    std::int64_t ends[kEndReasons] = {};
     Sum gain, staked, spins, drawdown, streak, stake;
     Int128 gainTimesStaked = 0;
     std::vector<std::int64_t> lengths; // sessions that played exactly n spins
@@ -64,7 +64,7 @@ struct alignas(64) Tally {
         ahead += o.ahead;
         limited += o.limited;
         largestStake = std::max(largestStake, o.largestStake);
-        for (int e = 0; e < kSessionEnds; ++e)
+        for (int e = 0; e < kEndReasons; ++e)
             ends[e] += o.ends[e];
         gain.merge(o.gain);
         staked.merge(o.staked);
@@ -146,6 +146,8 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
                          unsigned threads, std::stop_token stop, const ProgressSink& progress) {
     const ChipBounds bounds = chipBoundsOf(system);
     const SystemPlayer player(system);
+    const std::optional<GraphTables> tables =
+        graph ? std::optional<GraphTables>(std::in_place, *graph, bounds) : std::nullopt;
     const std::int64_t perBlock = sessionsPerBlock(bounds.spins);
     const std::int64_t blocks = (sessions + perBlock - 1) / perBlock;
     std::vector<Tally> tallies(workerCount(blocks, threads));
@@ -156,7 +158,7 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
         const std::int64_t first = block * perBlock;
         const std::int64_t end = std::min(sessions, first + perBlock);
         if (graph) {
-            GraphSpinner spinner(*graph);
+            GraphSpinner spinner(*tables);
             playBlock(spinner, bounds, seed, first, end, tallies[worker]);
         } else {
             RuleSpinner spinner(player, bounds);
@@ -177,7 +179,7 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
         all.merge(tallies[w]);
     const std::int64_t n = all.sessions;
     o.sessions = n;
-    for (int e = 0; e < kSessionEnds; ++e)
+    for (int e = 0; e < kEndReasons; ++e)
         o.ends[e] = wilsonInterval(all.ends[e], n);
     o.ahead = wilsonInterval(all.ahead, n);
     o.meanNetChips = all.gain.mean(n);
@@ -201,7 +203,7 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
     o.limitStopped = wilsonInterval(all.limited, n);
     o.bankrollStopped = o.ends[static_cast<int>(EndReason::NotCovered)];
     if (graph) {
-        GraphSpinner spinner(*graph);
+        GraphSpinner spinner(*tables);
         o.samplePaths = samplePaths(spinner, bounds, seed, n);
     } else {
         RuleSpinner spinner(player, bounds);

@@ -29,6 +29,13 @@ TEST(CheckSystem, namesTheFieldOfEveryBadInput) {
     };
     const std::vector<Case> cases = {
         {"no chips", [](BettingSystem& s, auto&) { s.stakes = {}; }, SystemField::Layout},
+        // Codes past the end of their enums, as a corrupt or hand-made system might carry.
+        {"no such wheel", [](BettingSystem& s, auto&) { s.wheel = static_cast<Wheel>(2); }, SystemField::Layout},
+        {"no such unit", [](BettingSystem& s, auto&) { s.unit = static_cast<BettingUnit>(kBettingUnits.size()); },
+         SystemField::Layout},
+        {"no such progression",
+         [](BettingSystem& s, auto&) { s.rules.progression = static_cast<Progression>(kProgressionCount); },
+         SystemField::Layout},
         {"chips only off the wheel",
          [](BettingSystem& s, auto&) {
              s.stakes = {};

@@ -23,7 +23,7 @@ Money chips(std::int64_t n) { return Money::fromDollars(5 * n); }
 // A session played out over every sequence of pockets, straight from the
 // rules: the chance of each way it can end and of each end bankroll.
 struct Enumerated {
-    double ruin = 0, target = 0, stopLoss = 0, spins = 0;
+    double notCovered = 0, target = 0, stopLoss = 0, spins = 0;
     std::map<std::int64_t, double> ends;
 };
 
@@ -31,13 +31,13 @@ void play(const BettingSystem& system, const ProgressionLadder& ladder, std::int
           double chance, Enumerated& e) {
     const std::int64_t stopLoss = system.rules.stopLoss ? system.rules.stopLoss->tenThousandths() / 50'000 : -1;
     const std::int64_t target = system.rules.target ? system.rules.target->tenThousandths() / 50'000 : INT64_MAX;
-    if (spinsLeft == 0) {
+    const StakeLevel& level = ladder.level(step);
+    if (bankroll < level.chipsBet) { // checked after the last spin too
+        e.notCovered += chance;
         e.ends[bankroll] += chance;
         return;
     }
-    const StakeLevel& level = ladder.level(step);
-    if (bankroll < level.chipsBet) {
-        e.ruin += chance;
+    if (spinsLeft == 0) {
         e.ends[bankroll] += chance;
         return;
     }
@@ -70,7 +70,8 @@ TEST(ExactSessions, flatEvenMoneyBettingFollowsTheGamblersRuin) {
     struct Case {
         Wheel wheel;
         double p;
-        bool stopLossAtFive; // the same walk shifted up by five, ended by the stop-loss instead of ruin
+        bool
+            stopLossAtFive; // the same walk shifted up by five, ended by the stop-loss instead of the stake not covered
     };
     for (const Case c : {Case{Wheel::European, 18.0 / 37, false}, Case{Wheel::American, 18.0 / 38, true}}) {
         const std::int64_t shift = c.stopLossAtFive ? 5 : 0, i = 10, n = 20;
@@ -86,8 +87,8 @@ TEST(ExactSessions, flatEvenMoneyBettingFollowsTheGamblersRuin) {
         const SessionOutcome o = analyseExactly(system);
         EXPECT_NEAR(o.target.value, reach, 1e-9);
         EXPECT_EQ(o.target.high - o.target.low, 0);
-        EXPECT_NEAR((c.stopLossAtFive ? o.stopLoss : o.ruin).value, 1 - reach, 1e-9);
-        EXPECT_NEAR((c.stopLossAtFive ? o.ruin : o.stopLoss).value, 0, 1e-12);
+        EXPECT_NEAR((c.stopLossAtFive ? o.stopLoss : o.notCovered).value, 1 - reach, 1e-9);
+        EXPECT_NEAR((c.stopLossAtFive ? o.notCovered : o.stopLoss).value, 0, 1e-12);
         EXPECT_NEAR(o.ahead.value, reach, 1e-9);
         EXPECT_NEAR(o.meanEndChips.value, shift + n * reach, 1e-7);
         EXPECT_NEAR(o.meanSpinsPlayed.value, spins, 1e-6);
@@ -105,11 +106,56 @@ TEST(ExactSessions, aMartingaleFromSixtyThreeChipsIsRuinedOnlyBySixLossesInARow)
         system.rules.target = chips(64);
         system.rules.progression = Progression::Martingale;
         const SessionOutcome o = analyseExactly(system);
-        EXPECT_NEAR(o.ruin.value, std::pow(q, 6), 1e-14);
+        EXPECT_NEAR(o.notCovered.value, std::pow(q, 6), 1e-14);
+        // Those sessions hold what the ledger of six losses leaves, and that
+        // is less than the first stake: they are broke as well.
+        std::int64_t left = 63;
+        for (std::int64_t stake = 1; stake <= 32; stake *= 2)
+            left -= stake;
+        EXPECT_EQ(o.meanChipsLeftWhenNotCovered.value, static_cast<double>(left));
+        EXPECT_EQ(o.fewestChipsLeftWhenNotCovered, static_cast<double>(left));
+        EXPECT_EQ(o.mostChipsLeftWhenNotCovered, static_cast<double>(left));
+        // The target comes with the first win, at spin k with the chance q^(k-1) p.
+        double winningSpins = 0;
+        for (int k = 1; k <= 6; ++k)
+            winningSpins += k * std::pow(q, k - 1) * (1 - q);
+        EXPECT_NEAR(o.meanSpinsByEnd[static_cast<std::size_t>(SessionEnd::Target)], winningSpins / (1 - std::pow(q, 6)),
+                    1e-12);
+        EXPECT_NEAR(o.meanSpinsByEnd[static_cast<std::size_t>(SessionEnd::NotCovered)], 6, 1e-12);
+        EXPECT_NEAR(o.broke.value, std::pow(q, 6), 1e-14);
         EXPECT_NEAR(o.target.value, 1 - std::pow(q, 6), 1e-14);
         EXPECT_NEAR(o.meanSpinsPlayed.value, (1 - std::pow(q, 6)) / (1 - q), 1e-12);
         EXPECT_NEAR(o.meanEndChips.value, 64 * (1 - std::pow(q, 6)), 1e-11);
         EXPECT_EQ(o.medianEndChips, 64);
+    }
+}
+
+TEST(ExactSessions, aFlatBankrollEmptiedOnTheLastSpinIsNotCovered) {
+    // A chip on red from i chips is emptied at spin t for the first time
+    // with the chance (i / t) C(t, (t + i) / 2) q^((t + i) / 2) p^((t - i) / 2)
+    // (the hitting time theorem); the session is not covered by its end when
+    // that happens at any t up to its spins, the last included.
+    const double p = 18.0 / 37, q = 19.0 / 37;
+    for (const std::int32_t spins : {29, 30, 31, 60}) {
+        const std::int64_t i = 10;
+        double emptied = 0, onTheLast = 0;
+        for (std::int64_t t = i; t <= spins; t += 2) {
+            const double ways =
+                std::exp(std::lgamma(t + 1.0) - std::lgamma((t + i) / 2 + 1.0) - std::lgamma((t - i) / 2 + 1.0));
+            const double first =
+                static_cast<double>(i) / t * ways * std::pow(q, (t + i) / 2) * std::pow(p, (t - i) / 2);
+            emptied += first;
+            if (t == spins)
+                onTheLast = first;
+        }
+        const SessionOutcome o = analyseExactly(onRed(Wheel::European, 1, i, spins));
+        EXPECT_NEAR(o.notCovered.value, emptied, 1e-13) << spins;
+        EXPECT_NEAR(o.broke.value, emptied, 1e-13) << spins;
+        EXPECT_NEAR(o.spinsDone.value, 1 - emptied, 1e-13) << spins;
+        EXPECT_EQ(o.meanChipsLeftWhenNotCovered.value, 0.0) << spins;
+        if (spins % 2 == 0) {
+            EXPECT_GT(onTheLast, 1e-3) << "the last spin must be able to empty the bankroll";
+        }
     }
 }
 
@@ -125,14 +171,15 @@ TEST(ExactSessions, everyProgressionMatchesTheSessionPlayedOutPocketByPocket) {
             system.stakes[static_cast<std::size_t>(*slotOfName("lblTwoFive"))] = 1;
             system.rules.progression = progression;
             if (wheel == Wheel::European)
-                system.rules.stopLoss = chips(300); // on the American wheel, ruin ends the losing sessions
+                system.rules.stopLoss =
+                    chips(300); // on the American wheel, an uncovered stake ends the losing sessions
             system.rules.target = chips(900);
             const ProgressionLadder ladder(system);
 
             Enumerated e;
             play(system, ladder, 700, 0, 6, 1.0, e);
             const SessionOutcome o = analyseExactly(system);
-            EXPECT_NEAR(o.ruin.value, e.ruin, 1e-12);
+            EXPECT_NEAR(o.notCovered.value, e.notCovered, 1e-12);
             EXPECT_NEAR(o.target.value, e.target, 1e-12);
             EXPECT_NEAR(o.stopLoss.value, e.stopLoss, 1e-12);
             EXPECT_NEAR(o.meanSpinsPlayed.value, e.spins, 1e-11);

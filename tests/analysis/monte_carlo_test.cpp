@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "analysis/AnalysisJob.h"
+#include "analysis/ConfidenceInterval.h"
 #include "analysis/SessionAnalysis.h"
 #include "analysis/SystemComparison.h"
 
@@ -35,7 +36,7 @@ void expectSameFigures(const SessionOutcome& a, const SessionOutcome& b) {
     auto same = [](const Estimate& x, const Estimate& y) {
         return x.value == y.value && x.low == y.low && x.high == y.high;
     };
-    EXPECT_TRUE(same(a.ruin, b.ruin) && same(a.target, b.target) && same(a.stopLoss, b.stopLoss) &&
+    EXPECT_TRUE(same(a.notCovered, b.notCovered) && same(a.target, b.target) && same(a.stopLoss, b.stopLoss) &&
                 same(a.ahead, b.ahead) && same(a.meanEndChips, b.meanEndChips) &&
                 same(a.meanSpinsPlayed, b.meanSpinsPlayed));
     EXPECT_EQ(a.medianEndChips, b.medianEndChips);
@@ -72,7 +73,7 @@ TEST(MonteCarlo, flatEvenMoneyBettingMeetsTheGamblersRuinFormula) {
         EXPECT_EQ(outcome.method, Method::MonteCarlo);
         EXPECT_EQ(outcome.sessions, 20'000);
         expectWithin(outcome.target, win, "target");
-        expectWithin(c.stopLoss >= 0 ? outcome.stopLoss : outcome.ruin, 1 - win, "floor");
+        expectWithin(c.stopLoss >= 0 ? outcome.stopLoss : outcome.notCovered, 1 - win, "floor");
         expectWithin(outcome.meanEndChips, floor + (c.target - floor) * win, "mean end");
         EXPECT_LT(outcome.target.high - outcome.target.low, 0.02);
     }
@@ -102,39 +103,61 @@ TEST(MonteCarlo, theSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {
     EXPECT_EQ(few.bands.back().p50, few.medianEndChips);
 }
 
-TEST(SystemComparison, playsBothSystemsOnTheSameDraws) {
+TEST(ConfidenceInterval, aWilsonIntervalHoldsItsOwnValueAndReachesZeroAndOneAtTheEnds) {
+    for (const std::int64_t trials :
+         {std::int64_t{1}, std::int64_t{7}, std::int64_t{1'000}, std::int64_t{1'000'000}, std::int64_t{1'000'000'000}})
+        for (const std::int64_t hits : {std::int64_t{0}, std::int64_t{1}, trials / 2, trials - 1, trials}) {
+            const Estimate e = wilsonInterval(hits, trials);
+            EXPECT_TRUE(e.low <= e.value && e.value <= e.high) << hits << " of " << trials;
+            if (hits == 0) {
+                EXPECT_EQ(e.low, 0.0) << trials;
+            }
+            if (hits == trials) {
+                EXPECT_EQ(e.high, 1.0) << trials;
+            }
+        }
+}
+
+TEST(SystemComparison, playsBothSystemsOnTheSameDrawsAndComparesTheirNets) {
     const BettingSystem flat = redWith(100);
     const Comparison self = compareSystems(flat, flat, 3'000, 5, 2);
-    EXPECT_EQ(self.tie.value, 1.0);
-    EXPECT_EQ(self.bAhead.value, 0.0);
-    EXPECT_EQ(self.meanDifference.high, 0.0);
-    ASSERT_EQ(self.difference.size(), 1u);
+    EXPECT_EQ(self.level.value, 1.0);
+    EXPECT_EQ(self.bNetsMore.value, 0.0);
+    EXPECT_EQ(self.meanNetDifference.high, 0.0);
+    ASSERT_EQ(self.netDifference.size(), 1u);
 
     // More money to sit down with, and no session long enough to need it:
-    // B ends exactly that much ahead every time.
+    // the two play alike and net alike, though B ends richer every time.
     BettingSystem richer = redWith(1'000);
     const BettingSystem poorer = richer;
     richer.rules.bankroll += Money::fromCents(310);
     const Comparison offset = compareSystems(poorer, richer, 500, 5, 2);
-    EXPECT_EQ(offset.bAhead.value, 1.0);
-    EXPECT_NEAR(offset.meanDifference.value, 3.10, 1e-9);
-    ASSERT_EQ(offset.difference.size(), 1u);
-    EXPECT_NEAR(offset.difference[0].low, 3.10, 1e-9);
+    EXPECT_EQ(offset.level.value, 1.0);
+    EXPECT_EQ(offset.bNetsMore.value, 0.0);
+    EXPECT_EQ(offset.meanNetDifference.value, 0.0);
+    EXPECT_EQ(offset.b.meanEndChips.value - offset.a.meanEndChips.value, 3.0);
 
-    // Session i of a comparison is session i of each system's own run, so the
-    // mean difference is the difference of the means, to the last digit.
+    // Session i of a comparison is session i of each system's own run, so
+    // each system's figures are its own run's and the mean difference of the
+    // nets is the difference of the mean nets, to the last digit.
     BettingSystem doubling = redWith(100, Progression::Martingale);
-    doubling.wheel = Wheel::American;
     doubling.unit = BettingUnit::FiftyCents;
     const Comparison pair = compareSystems(flat, doubling, 3'000, 5, 3);
-    const double meanA = simulateSessions(flat, 3'000, 5, 1).meanEndChips.value;
-    const double meanB = simulateSessions(doubling, 3'000, 5, 2).meanEndChips.value * 0.5;
-    EXPECT_NEAR(pair.meanDifference.value, meanB - meanA, 1e-9);
-    EXPECT_GT(pair.bAhead.value, 0.0);
+    const SessionOutcome runA = simulateSessions(flat, 3'000, 5, 1);
+    const SessionOutcome runB = simulateSessions(doubling, 3'000, 5, 2);
+    EXPECT_EQ(pair.a.meanEndChips.value, runA.meanEndChips.value);
+    EXPECT_EQ(pair.b.notCovered.value, runB.notCovered.value);
+    EXPECT_EQ(pair.b.meanTotalStakedChips.value, runB.meanTotalStakedChips.value);
+    const double netA = runA.meanEndChips.value - 100, netB = (runB.meanEndChips.value - 200) * 0.5;
+    EXPECT_NEAR(pair.meanNetDifference.value, netB - netA, 1e-9);
+    EXPECT_GT(pair.bNetsMore.value, 0.0);
     double total = 0;
-    for (const HistogramBin& bin : pair.difference)
+    for (const HistogramBin& bin : pair.netDifference)
         total += bin.probability;
     EXPECT_NEAR(total, 1.0, 1e-12);
+
+    doubling.wheel = Wheel::American;
+    EXPECT_THROW(compareSystems(flat, doubling, 10, 5, 1), std::invalid_argument) << "different wheels";
 }
 
 TEST(AnalysisJob, finishesCancelsAndReportsBadInputWithoutBlocking) {

@@ -67,10 +67,10 @@ void ComparePanel::showComparison(const Comparison& comparison, const BettingSys
     method_->setText(tr("%1 sessions on the same pockets, seed %2, 95% intervals")
                          .arg(QLocale().toString(static_cast<qlonglong>(comparison.sessions)))
                          .arg(comparison.seed));
-    bAhead_->setText(chanceText(comparison.bAhead, Method::MonteCarlo));
-    tie_->setText(chanceText(comparison.tie, Method::MonteCarlo));
-    meanDifference_->setText(dollarText(comparison.meanDifference, Method::MonteCarlo));
-    showHistogram(difference_->chart(), comparison.difference, 1.0, tr("B minus A ($)"));
+    bAhead_->setText(chanceText(comparison.bNetsMore, Method::MonteCarlo));
+    tie_->setText(chanceText(comparison.level, Method::MonteCarlo));
+    meanDifference_->setText(dollarText(comparison.meanNetDifference, Method::MonteCarlo));
+    showHistogram(difference_->chart(), comparison.netDifference, 1.0, tr("B minus A ($)"));
 }
 
 void ComparePanel::clearComparison() {

@@ -194,7 +194,7 @@ void SessionPanel::showOutcome(const SessionOutcome& outcome, const BettingSyste
                              .arg(QLocale().toString(static_cast<qlonglong>(outcome.sessions)))
                              .arg(outcome.seed)
                              .arg(systemSummary(system)));
-    ruin_->setText(chanceText(outcome.ruin, m));
+    ruin_->setText(chanceText(outcome.notCovered, m));
     targetReached_->setText(system.rules.target ? chanceText(outcome.target, m) : tr("no target set"));
     ahead_->setText(chanceText(outcome.ahead, m));
     meanEnd_->setText(chipMoneyText(outcome.meanEndChips, m, chip));
