@@ -9,7 +9,7 @@ source tools/packages.sh
 
 quelta_install_missing_packages
 
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build-test -j2
 
 export QT_QPA_PLATFORM=offscreen

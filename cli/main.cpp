@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
     app.add_flag("--json", options.json, "print JSON instead of text");
     app.add_flag("--list", options.list, "list the installed systems");
     app.set_version_flag("--version", std::string("quelta-analyse ") + QUELTA_VERSION);
-    app.footer("Exit status: 0 on success, 2 for bad input. See quelta-analyse(1).");
+    app.footer("Exit status: 0 on success, 2 for bad input. See quelta-analyse(6).");
 
     try {
         app.parse(argc, argv);

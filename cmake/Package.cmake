@@ -8,15 +8,17 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Quelta developers")
 set(CPACK_PACKAGE_CONTACT "Quelta developers <maintainers@quelta-tables.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "roulette table for trying out betting systems")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quelta is a roulette table on the desktop for trying out betting systems on an American or European \
-wheel. Chips stay on the layout from spin to spin, so a fixed system replays itself over runs of up to 400 \
-spins while the table keeps the winnings or losses, the last ten numbers, the hit counts and a history of \
-the last 400 results. No money is involved and nothing is saved. \
-quelta-analyse judges betting systems written as text files, or named ones that come with it, on the \
-command line.")
+# Debian's description lines stay under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Quelta is a roulette table on the desktop for trying out betting systems
+on an American or European wheel. Chips stay on the layout from spin to
+spin, so a fixed system replays itself over runs of up to 400 spins while
+the table keeps the winnings or losses, the last ten numbers, the hit
+counts and a history of the last 400 results. No money is involved and
+nothing is saved. quelta-analyse judges betting systems written as text
+files, or named ones that come with it, on the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)

@@ -152,7 +152,10 @@ public:
                              quarters <= static_cast<double>(most.tenThousandths() / 2500);
         if (!inRange || quarters != std::floor(quarters)) {
             std::ostringstream found;
-            found << dollars;
+            if (node.is_integer())
+                found << node.as_integer()->get();
+            else
+                found << dollars;
             fail(node.source(), "\"" + std::string(key) + "\" expected " + range + ", found " + found.str());
         }
         return Money::fromCents(static_cast<std::int64_t>(quarters) * 25);

@@ -17,7 +17,7 @@ if [ -z "$analyser" ] || [ ! -x "$analyser" ]; then
     echo "the package lacks quelta-analyse" >&2
     exit 1
 fi
-if [ -z "$(find "$root" -path '*/man/man1/quelta-analyse.1.gz')" ]; then
+if [ -z "$(find "$root" -path '*/man/man6/quelta-analyse.6.gz')" ]; then
     echo "the package lacks the manual page of quelta-analyse" >&2
     exit 1
 fi
