@@ -12,7 +12,7 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$1" "$root"
 
-analyser=$(find "$root" -path '*/bin/quelta-analyse')
+analyser=$(find "$root" -type f -name quelta-analyse)
 if [ -z "$analyser" ] || [ ! -x "$analyser" ]; then
     echo "the package lacks quelta-analyse" >&2
     exit 1
