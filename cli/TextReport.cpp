@@ -108,7 +108,8 @@ void outcomeText(std::ostream& out, const systems::System& system, const systems
             ")");
     row(out, "Mean of each session's largest stake", withRange(outcome.meanLargestStake, asMoney));
     row(out, "Sessions a table limit held back", withRange(outcome.limitStopped, percent));
-    row(out, "Sessions the bankroll stopped", withRange(outcome.bankrollStopped, percent));
+    // The sessions the bankroll stopped are the ones that could not cover
+    // the next stake, shown with how the sessions end.
 
     out << "\nChance of still playing\n";
     const std::size_t spins = outcome.stillPlaying.size();
