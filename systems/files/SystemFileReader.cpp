@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -382,10 +383,52 @@ private:
     std::string source_;
 };
 
+// The TOML parser of Debian 12 (toml++ 3.3) reaches code it marks as
+// unreachable when it asks whether some non-ASCII characters are whitespace,
+// which in a release build is undefined behaviour. This mirrors its test and
+// is true for exactly those characters, so they can be refused beforehand.
+bool tripsTheParser(char32_t c) {
+    if (c < 0xA0 || c > 0xFEFF)
+        return false;
+    const auto block = (c - 0xA0) / 0x3FA;
+    if (((std::uint64_t{1} << block) & 0x7FFFFFFFFFFFF75Eull) != 0 || c == 0xA0 || c == 0x3000 || c == 0xFEFF)
+        return false;
+    return block != 5 && block != 7;
+}
+
+// Refuses the first such character, with its place. Malformed UTF-8 is left
+// to the parser, which refuses it.
+void refuseCharactersTheParserTripsOn(std::string_view text, const Reader& reader) {
+    toml::source_position at{1, 1};
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (length > 1 && tripsTheParser(c)) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            toml::source_region where;
+            where.begin = where.end = at;
+            reader.fail(where, std::string("a system file cannot hold the character ") + code +
+                                   "; in a string write it as \\u" + (code + 2));
+        }
+        if (lead == '\n') {
+            ++at.line;
+            at.column = 1;
+        } else {
+            ++at.column;
+        }
+        i += length;
+    }
+}
+
 } // namespace
 
 System parseSystem(std::string_view text, std::string_view source, std::string_view defaultName) {
     const Reader reader(source);
+    refuseCharactersTheParserTripsOn(text, reader);
     toml::table top;
     try {
         top = toml::parse(text, source);

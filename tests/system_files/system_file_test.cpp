@@ -147,6 +147,9 @@ std::vector<Mistake> mistakes() {
          "t.toml:8:37: \"chips\" expected a whole number from 1 to 600, found 601"},
         {"name = \"t\"\n", "t.toml:1:1: the system has no [[bet]]; expected at least one"},
         {"name = \"t\"\nspins = = 4\n", "t.toml:2:"},
+        // The parser this program uses would reach undefined behaviour on these.
+        {"description = \"\"\"\\\n\xc2\xa7\"\"\"\n", "t.toml:2:1: a system file cannot hold the character U+00A7; in a "
+                                                     "string write it as \\u00A7"},
     };
 }
 
