@@ -51,3 +51,15 @@ add_custom_command(OUTPUT ${QUELTA_MANPAGE_GZ}
   VERBATIM)
 add_custom_target(quelta_manpage ALL DEPENDS ${QUELTA_MANPAGE_GZ})
 install(FILES ${QUELTA_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The command-line analyser goes beside the table, the named systems into the
+# data folder, where it finds them, and its manual page beside the table's.
+install(TARGETS quelta-analyse RUNTIME DESTINATION ${QUELTA_GAMES_DIR})
+install(FILES ${QUELTA_LIBRARY_SYSTEMS} DESTINATION ${CMAKE_INSTALL_DATADIR}/quelta/systems)
+set(QUELTA_ANALYSE_MANPAGE_GZ ${CMAKE_BINARY_DIR}/quelta-analyse.6.gz)
+add_custom_command(OUTPUT ${QUELTA_ANALYSE_MANPAGE_GZ}
+  COMMAND ${GZIP} -9nc ${CMAKE_SOURCE_DIR}/docs/quelta-analyse.6 > ${QUELTA_ANALYSE_MANPAGE_GZ}
+  DEPENDS ${CMAKE_SOURCE_DIR}/docs/quelta-analyse.6
+  VERBATIM)
+add_custom_target(quelta_analyse_manpage ALL DEPENDS ${QUELTA_ANALYSE_MANPAGE_GZ})
+install(FILES ${QUELTA_ANALYSE_MANPAGE_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

@@ -14,7 +14,8 @@ on an American or European wheel. Chips stay on the layout from spin to
 spin, so a fixed system replays itself over runs of up to 400 spins while
 the table keeps the winnings or losses, the last ten numbers, the hit
 counts and a history of the last 400 results. No money is involved and
-nothing is saved.")
+nothing is saved. quelta-analyse judges betting systems written as text
+files, or named ones that come with it, on the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
