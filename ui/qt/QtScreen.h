@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 
@@ -52,6 +53,7 @@ public:
     void centreMainWindow() override;
 
     void messageBox(std::string_view prompt, std::string_view title, MessageIcon icon) override;
+    void showStatus(std::string_view text) override;
     void yieldEvents() override;
     [[noreturn]] void endProcess() override;
 
@@ -64,6 +66,9 @@ public:
     using CaptionHook = std::function<void(ControlRef, std::string_view)>;
     void setCaptionHook(CaptionHook hook) { captionHook_ = std::move(hook); }
 
+    // The last status line shown, for whoever watches the window.
+    const QString& lastStatus() const { return lastStatus_; }
+
 private:
     QWidget* widget(ControlRef control) const;
 
@@ -72,4 +77,5 @@ private:
     QPointer<FrmAbout> splash_;
     std::function<void()> yieldHook_;
     CaptionHook captionHook_;
+    QString lastStatus_;
 };
