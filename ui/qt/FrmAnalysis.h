@@ -42,6 +42,9 @@ public:
     void keepAsA();
     void forgetA();
     bool running() const { return job_ != nullptr; }
+    // The layout with the session rules as the window shows them, or nothing
+    // (with the reasons beside the fields) when they are wrong.
+    std::optional<BettingSystem> systemToPlay() { return readSystem(); }
     // Reads the table now rather than at the next turn of the live timer.
     void refreshNow();
 
