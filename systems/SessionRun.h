@@ -46,24 +46,40 @@ struct SpinStep {
     bool limited = false; // a table limit stopped a progression
 };
 
+// What the simulation needs of a state: its stake and the bankroll at or
+// below which a session that reaches it ends (its stop-loss, or one chip
+// short of covering the stake).
+struct StateLimits {
+    std::int64_t stake = 0;
+    std::int64_t floor = 0;
+};
+
+// The state graph with each state's limits under a system's bounds.
+struct GraphTables {
+    GraphTables(const StateGraph& graph, const ChipBounds& bounds) : moves(graph.moves) {
+        for (std::int32_t stake : graph.stake)
+            limits.push_back({stake, std::max<std::int64_t>(bounds.stopLoss, stake - 1)});
+    }
+    const std::vector<GraphMove>& moves;
+    std::vector<StateLimits> limits;
+};
+
 // Steps through the state graph's tables.
 class GraphSpinner {
 public:
-    explicit GraphSpinner(const StateGraph& graph) : moves_(graph.moves.data()), stakes_(graph.stake.data()) {}
+    explicit GraphSpinner(const GraphTables& tables) : moves_(tables.moves.data()), limits_(tables.limits.data()) {}
     std::int64_t start() {
         state_ = 0;
-        return stakes_[0];
+        return limits_[0].stake;
     }
     SpinStep spin(int pocket, int pockets) {
-        const std::int64_t staked = stakes_[state_];
+        const std::int64_t staked = limits_[state_].stake;
         const GraphMove move = moves_[state_ * pockets + pocket];
         state_ = move.next & kStateMask;
-        return {staked, move.net, stakes_[state_], (move.next & kStopsBit) != 0, (move.next & kLimitBit) != 0};
+        return {staked, move.net, limits_[state_].stake, (move.next & kStopsBit) != 0, (move.next & kLimitBit) != 0};
     }
-
-private:
     const GraphMove* moves_;
-    const std::int32_t* stakes_;
+    const StateLimits* limits_;
     std::int32_t state_ = 0;
 };
 
@@ -93,11 +109,68 @@ private:
 // One session; `path`, when given, receives the bankroll after each spin
 // (path[0] the start, room for spins + 1). Everything the loop changes is a
 // local, so that it stays in registers.
+// The loop of playSystemSession over the state graph, with the ends tested
+// against each state's floor so that everything it changes fits in registers.
+inline SessionSummary playGraphSession(const GraphSpinner& tables, const ChipBounds& b, SessionRandom& random,
+                                       std::int64_t* path) {
+    const GraphMove* moves = tables.moves_;
+    const StateLimits* limits = tables.limits_;
+    const std::int64_t target = b.target;
+    const std::int32_t spins = b.spins;
+    const int pockets = b.pockets;
+    std::int64_t chips = b.start;
+    if (path)
+        path[0] = chips;
+    std::int64_t peak = chips, drawdown = 0, staked = 0, largest = 0;
+    std::int32_t played = 0, losing = 0, longest = 0, state = 0, bits = 0, last = 0;
+    if (chips > limits[0].floor) {
+        while (played < spins) {
+            ++played;
+            const std::int64_t stake = limits[state].stake;
+            const GraphMove move = moves[state * pockets + SessionRandom::pocketOf(random.next(), pockets)];
+            staked += stake;
+            largest = std::max(largest, stake);
+            chips += move.net;
+            peak = std::max(peak, chips);
+            drawdown = std::max(drawdown, peak - chips);
+            losing = move.net < 0 ? losing + 1 : 0;
+            longest = std::max(longest, losing);
+            bits |= move.next;
+            last = move.next;
+            state = move.next & kStateMask;
+            if (path)
+                path[played] = chips;
+            if ((chips <= limits[state].floor) | (chips >= target) | ((move.next & kStopsBit) != 0))
+                break;
+        }
+    }
+    SessionSummary s;
+    s.chips = chips;
+    s.staked = staked;
+    s.largestStake = largest;
+    s.drawdown = drawdown;
+    s.spins = played;
+    s.losingStreak = longest;
+    s.limitStopped = (bits & kLimitBit) != 0;
+    if (chips >= target)
+        s.end = EndReason::Target;
+    else if (chips <= b.stopLoss)
+        s.end = EndReason::StopLoss;
+    else if (chips < limits[state].stake)
+        s.end = EndReason::NotCovered;
+    else if (last & kStopsBit)
+        s.end = EndReason::SystemStop;
+    else
+        s.end = EndReason::SpinsDone;
+    return s;
+}
+
 template <typename Spinner>
 inline SessionSummary playSystemSession(Spinner& spinner, const ChipBounds& b, SessionRandom& random,
                                         std::int64_t* path = nullptr) {
-    // A table spinner is copied into the loop; one over the rules holds too much to copy.
-    std::conditional_t<std::is_trivially_copyable_v<Spinner>, Spinner, Spinner&> local = spinner;
+    if constexpr (std::is_same_v<Spinner, GraphSpinner>)
+        return playGraphSession(spinner, b, random, path);
+    Spinner& local = spinner;
     const std::int64_t target = b.target, stopLoss = b.stopLoss;
     const std::int32_t spins = b.spins;
     const int pockets = b.pockets;
@@ -126,8 +199,6 @@ inline SessionSummary playSystemSession(Spinner& spinner, const ChipBounds& b, S
         if ((chips >= target) | (chips <= stopLoss) | stops)
             break;
     }
-    if constexpr (std::is_trivially_copyable_v<Spinner>)
-        spinner = local;
     SessionSummary s;
     s.chips = chips;
     s.staked = staked;

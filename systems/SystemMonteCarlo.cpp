@@ -146,6 +146,8 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
                          unsigned threads, std::stop_token stop, const ProgressSink& progress) {
     const ChipBounds bounds = chipBoundsOf(system);
     const SystemPlayer player(system);
+    const std::optional<GraphTables> tables =
+        graph ? std::optional<GraphTables>(std::in_place, *graph, bounds) : std::nullopt;
     const std::int64_t perBlock = sessionsPerBlock(bounds.spins);
     const std::int64_t blocks = (sessions + perBlock - 1) / perBlock;
     std::vector<Tally> tallies(workerCount(blocks, threads));
@@ -156,7 +158,7 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
         const std::int64_t first = block * perBlock;
         const std::int64_t end = std::min(sessions, first + perBlock);
         if (graph) {
-            GraphSpinner spinner(*graph);
+            GraphSpinner spinner(*tables);
             playBlock(spinner, bounds, seed, first, end, tallies[worker]);
         } else {
             RuleSpinner spinner(player, bounds);
@@ -201,7 +203,7 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
     o.limitStopped = wilsonInterval(all.limited, n);
     o.bankrollStopped = o.ends[static_cast<int>(EndReason::NotCovered)];
     if (graph) {
-        GraphSpinner spinner(*graph);
+        GraphSpinner spinner(*tables);
         o.samplePaths = samplePaths(spinner, bounds, seed, n);
     } else {
         RuleSpinner spinner(player, bounds);
