@@ -18,6 +18,7 @@
 #include "analysis/SpinAnalysis.h"
 #include "analysis/WheelFairness.h"
 #include "game/QueltaGame.h"
+#include "systems/LayoutSystem.h"
 #include "ui/SessionInputs.h"
 #include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/AnalysisText.h"
@@ -28,6 +29,8 @@
 #include "ui/qt/ScrollingContent.h"
 #include "ui/qt/SessionPanel.h"
 #include "ui/qt/SpinFigures.h"
+#include "ui/qt/SystemArea.h"
+#include "ui/qt/SystemFigures.h"
 #include "ui/qt/WheelPanel.h"
 
 namespace {
@@ -68,6 +71,17 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("fraAnalysisContent"));
     auto* whole = new QVBoxLayout(content);
+    systemArea_ = new SystemArea(content, installedSystems(),
+                                 {.changed = [this] { systemChanged(); },
+                                  .fromTable = [this]() -> std::optional<systems::System> {
+                                      const std::optional<BettingSystem> layout = readSystem();
+                                      if (!layout)
+                                          return std::nullopt;
+                                      systems::System system = systems::systemOfLayout(*layout);
+                                      system.name = tr("From the table").toStdString();
+                                      return system;
+                                  }});
+    whole->addWidget(systemArea_);
     spin_ = new SpinFigures(content);
     whole->addWidget(spin_);
     tabs_ = new QTabWidget(content);
@@ -83,6 +97,8 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     tabs_->addTab(sessions_, tr("&Sessions"));
     tabs_->addTab(compare_, tr("C&ompare"));
     tabs_->addTab(wheel_, tr("&Wheel"));
+    systemFigures_ = new SystemFigures(tabs_);
+    tabs_->addTab(systemFigures_, tr("System &figures"));
     whole->addWidget(tabs_, 1);
     scroll_ = makeScrollingContent(*this, content);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -155,6 +171,8 @@ void FrmAnalysis::tick() {
     }
     if (job_)
         pollJob();
+    if (systemJob_)
+        pollSystemJob();
     if (stopping_)
         pollStopping();
 }
@@ -162,6 +180,7 @@ void FrmAnalysis::tick() {
 void FrmAnalysis::tableReinitialised() {
     const bool wasRunning = running();
     letJobStop();
+    systemJob_.reset();
     showRunning(false);
     sessions_->clearOutcome();
     compare_->clearComparison();
@@ -224,6 +243,12 @@ void FrmAnalysis::fieldLeft(std::size_t slot) {
 }
 
 void FrmAnalysis::showExactAnswers() {
+    // A system's path figures come from the sessions asked for, even when
+    // the exact method answers the rest.
+    if (!systemArea_->tableChosen() || keptSystemA_) {
+        sessions_->showExactAnswers(false);
+        return;
+    }
     SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     // The number of sessions is what is being decided, so its own problems
     // do not count; while another field is half typed the answer stays.
@@ -257,6 +282,10 @@ void FrmAnalysis::copyResults() {
 void FrmAnalysis::run() {
     if (running())
         return;
+    if (!systemArea_->tableChosen() || keptSystemA_) {
+        runSystem();
+        return;
+    }
     const std::optional<BettingSystem> system = readSystem();
     if (!system) {
         // The messages stand beside the fields.
@@ -301,6 +330,13 @@ void FrmAnalysis::letJobStop() {
 void FrmAnalysis::cancel() {
     if (!running())
         return;
+    if (systemJob_) {
+        // Its threads hold what they use and stop on their own.
+        systemJob_.reset();
+        showRunning(false);
+        sessions_->showStatus(tr("Cancelled."));
+        return;
+    }
     letJobStop();
     showRunning(false);
     sessions_->showStatus(tr("Stopping..."));
@@ -392,12 +428,24 @@ void FrmAnalysis::showOwnSession() {
 void FrmAnalysis::keepAsA() {
     if (running())
         return; // the running comparison belongs to the A it started with
+    if (!systemArea_->tableChosen()) {
+        keptSystemA_ = systemArea_->system();
+        if (!keptSystemA_)
+            return; // the reader's message stands beside the system
+        keptA_.reset();
+        compare_->showKept(nullptr);
+        compare_->showStatus(tr("A is the system %1. Choose B above and press Run: both systems' figures show side "
+                                "by side under System figures.")
+                                 .arg(QString::fromStdString(keptSystemA_->name)));
+        return;
+    }
     const std::optional<BettingSystem> system = readSystem();
     if (!system) {
         tabs_->setCurrentWidget(sessions_);
         return;
     }
     keptA_ = system;
+    keptSystemA_.reset();
     sessions_->holdBankroll();
     compare_->showKept(&*keptA_);
     compare_->showStatus(QStringLiteral(" "));
@@ -408,6 +456,7 @@ void FrmAnalysis::forgetA() {
     if (running())
         return;
     keptA_.reset();
+    keptSystemA_.reset();
     compare_->showKept(nullptr);
     compare_->showStatus(QStringLiteral(" "));
     showExactAnswers();
@@ -442,4 +491,79 @@ void FrmAnalysis::hideEvent(QHideEvent* event) {
         cancel();
         timer_.stop();
     }
+}
+
+std::optional<systems::System> FrmAnalysis::systemToPlay() {
+    if (!systemArea_->tableChosen())
+        return systemArea_->system();
+    const std::optional<BettingSystem> layout = readSystem();
+    return layout ? std::optional(systems::systemOfLayout(*layout)) : std::nullopt;
+}
+
+void FrmAnalysis::systemChanged() {
+    if (systemFigures_ == nullptr)
+        return; // the window is still being built
+    if (running())
+        cancel();
+    systemFigures_->clearOutcome();
+    inputsChanged();
+}
+
+void FrmAnalysis::runSystem() {
+    std::optional<systems::System> system = systemToPlay();
+    if (!system) {
+        if (systemArea_->tableChosen())
+            tabs_->setCurrentWidget(sessions_);
+        return; // the messages stand beside the fields
+    }
+    // Only the number of sessions and the seed come from the session fields:
+    // a system carries its own session rules.
+    sessions_->clearProblems();
+    SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    std::erase_if(values.problems, [](const InputProblem& p) { return p.field != SystemField::Sessions; });
+    if (!values.problems.empty() || !values.seedProblem.empty()) {
+        sessions_->showProblems(values.problems, values.seedProblem,
+                                {SessionPanel::kSeedSlot, static_cast<std::size_t>(SystemField::Sessions)});
+        tabs_->setCurrentWidget(sessions_);
+        return;
+    }
+    std::optional<systems::System> a = keptSystemA_;
+    if (!a && keptA_)
+        a = systems::systemOfLayout(*keptA_);
+    jobSystemName_ = QString::fromStdString(system->name);
+    jobSystemAName_ = a ? QString::fromStdString(a->name) : QString();
+    systemFigures_->clearOutcome();
+    changedSinceRun_ = false;
+    try {
+        systemJob_ =
+            std::make_unique<systems::SystemJob>(std::move(*system), std::move(a), systems::MethodChoice::Auto,
+                                                 values.sessions, values.seed.value_or(freshSeed()), analysisThreads());
+    } catch (const std::bad_alloc&) {
+        sessions_->showStatus(QString::fromLatin1(AnalysisJob::kNoMemory));
+        return;
+    }
+    showRunning(true);
+    sessions_->showStatus(tr("Analysing..."));
+    timer_.start();
+    pollSystemJob();
+}
+
+void FrmAnalysis::pollSystemJob() {
+    sessions_->showProgress(systemJob_->progress());
+    if (!systemJob_->finished())
+        return;
+    const std::unique_ptr<systems::SystemJob> done = std::move(systemJob_);
+    showRunning(false);
+    if (!done->error().empty()) {
+        sessions_->showStatus(QString::fromStdString(done->error()));
+        return;
+    }
+    if (!done->result()) {
+        sessions_->showStatus(tr("Cancelled."));
+        return;
+    }
+    const systems::SystemJob::Result& result = *done->result();
+    systemFigures_->showOutcome(jobSystemName_, result.outcome, jobSystemAName_, result.kept);
+    sessions_->showStatus(tr("Done; the figures are under System figures."));
+    tabs_->setCurrentWidget(systemFigures_);
 }

@@ -11,6 +11,7 @@
 
 #include "analysis/AnalysisJob.h"
 #include "analysis/BettingSystem.h"
+#include "systems/SystemJob.h"
 #include "ui/Screen.h"
 
 class ComparePanel;
@@ -19,6 +20,8 @@ class QTabWidget;
 class QueltaGame;
 class SessionPanel;
 class SpinFigures;
+class SystemArea;
+class SystemFigures;
 class WheelPanel;
 
 // The System Analysis window: what the layout on the table does in one spin
@@ -45,12 +48,13 @@ public:
     void forgetA();
     // Puts every figure on show on the clipboard as text.
     void copyResults();
-    bool running() const { return job_ != nullptr; }
+    bool running() const { return job_ != nullptr || systemJob_ != nullptr; }
     // How the window starts an analysis's threads; a test makes it fail.
     void setThreadStarter(ThreadStarter start) { startThread_ = std::move(start); }
-    // The layout with the session rules as the window shows them, or nothing
-    // (with the reasons beside the fields) when they are wrong.
-    std::optional<BettingSystem> systemToPlay() { return readSystem(); }
+    // The chosen system: the layout with the session rules as the window
+    // shows them, or a named or edited one; nothing (with the reasons beside
+    // the fields) when they are wrong.
+    std::optional<systems::System> systemToPlay();
     // Reads the table now rather than at the next turn of the live timer.
     void refreshNow();
 
@@ -79,6 +83,11 @@ private:
     void tableReinitialised();
     void pollJob();
     void pollStopping();
+    // Runs the chosen system, or the layout against a system kept as A,
+    // through the system analyser.
+    void runSystem();
+    void pollSystemJob();
+    void systemChanged();
     // Hands the running job over to stop on its own threads; never waits.
     void letJobStop();
     void showRunning(bool running);
@@ -113,6 +122,11 @@ private:
     std::optional<BettingSystem> jobA_;
     bool outcomeShown_ = false;
     std::optional<BettingSystem> keptA_;
+    SystemArea* systemArea_ = nullptr;
+    SystemFigures* systemFigures_ = nullptr;
+    std::unique_ptr<systems::SystemJob> systemJob_;
+    std::optional<systems::System> keptSystemA_; // a system other than the layout kept as A
+    QString jobSystemName_, jobSystemAName_;
     bool placed_ = false;
     // The fields the player has left at least once: their problems show.
     std::vector<std::size_t> visited_;

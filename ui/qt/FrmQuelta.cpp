@@ -212,10 +212,8 @@ void FrmQuelta::menuChosen(MenuItem item) {
 void FrmQuelta::openAnalysis() {
     if (!analysis_) {
         analysis_ = std::make_unique<FrmAnalysis>(*game_);
-        analysis_->layout()->addWidget(new SystemPlayBar(analysis_.get(), *game_, [this] {
-            const std::optional<BettingSystem> layout = analysis_->systemToPlay();
-            return layout ? std::optional(systems::systemOfLayout(*layout)) : std::nullopt;
-        }));
+        analysis_->layout()->addWidget(
+            new SystemPlayBar(analysis_.get(), *game_, [this] { return analysis_->systemToPlay(); }));
     }
     analysis_->open(*this);
 }

@@ -1,0 +1,148 @@
+#include "ui/qt/SystemFigures.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include <functional>
+
+#include "ui/qt/AnalysisCharts.h"
+#include "ui/qt/AnalysisText.h"
+#include "ui/qt/SystemCharts.h"
+
+namespace {
+using systems::EndReason;
+using systems::SystemOutcome;
+
+QString methodOf(const SystemOutcome& o) {
+    const QLocale locale;
+    if (o.method == Method::Exact)
+        return SystemFigures::tr(
+                   "Exact; drawdown, streak, stake and stop figures from %1 simulated sessions (seed %2), "
+                   "95% ranges")
+            .arg(locale.toString(static_cast<qlonglong>(o.sessions)), QString::number(o.seed));
+    return SystemFigures::tr("Simulated: %1 sessions (seed %2), 95% ranges")
+        .arg(locale.toString(static_cast<qlonglong>(o.sessions)), QString::number(o.seed));
+}
+
+QString spinsText(const Estimate& e, Method m) { return decimalText(e, m); }
+
+struct Row {
+    const char* name; // the label's name; the A column's adds "A"
+    const char* caption;
+    std::function<QString(const SystemOutcome&)> text;
+};
+
+// The path figures always come from simulated sessions, so they carry ranges.
+const std::vector<Row>& rows() {
+    static const std::vector<Row> all{
+        {"lblSystemMethod", QT_TRANSLATE_NOOP("SystemFigures", "Method"), methodOf},
+        {"lblSystemTarget", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that reach the target"),
+         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::Target), o.method); }},
+        {"lblSystemStopLoss", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that reach the stop-loss"),
+         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::StopLoss), o.method); }},
+        {"lblSystemNotCovered", QT_TRANSLATE_NOOP("SystemFigures", "Sessions stopped: next stake not covered"),
+         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::NotCovered), o.method); }},
+        {"lblSystemOwnStop", QT_TRANSLATE_NOOP("SystemFigures", "Sessions the system's own rule stops"),
+         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::SystemStop), o.method); }},
+        {"lblSystemSpinsDone", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that play every spin"),
+         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::SpinsDone), o.method); }},
+        {"lblSystemAhead", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that end ahead"),
+         [](const SystemOutcome& o) { return chanceText(o.ahead, o.method); }},
+        {"lblSystemMeanNet", QT_TRANSLATE_NOOP("SystemFigures", "Won or lost in a session, on average"),
+         [](const SystemOutcome& o) { return chipMoneyText(o.meanNetChips, o.method, o.chipValue); }},
+        {"lblSystemStaked", QT_TRANSLATE_NOOP("SystemFigures", "Staked in all in a session, on average"),
+         [](const SystemOutcome& o) { return chipMoneyText(o.meanTotalStakedChips, o.method, o.chipValue); }},
+        {"lblSystemSpinsPlayed", QT_TRANSLATE_NOOP("SystemFigures", "Spins a session lasts, on average"),
+         [](const SystemOutcome& o) { return spinsText(o.meanSpinsPlayed, o.method); }},
+        {"lblSystemLossPerDollar", QT_TRANSLATE_NOOP("SystemFigures", "Share of every dollar staked that is lost"),
+         [](const SystemOutcome& o) { return chanceText(o.lossPerChipStaked, o.method); }},
+        {"lblSystemDrawdown",
+         QT_TRANSLATE_NOOP("SystemFigures", "Largest fall from a high point within a session, on average"),
+         [](const SystemOutcome& o) { return chipMoneyText(o.meanLargestDrawdown, Method::MonteCarlo, o.chipValue); }},
+        {"lblSystemLosingStreak",
+         QT_TRANSLATE_NOOP("SystemFigures", "Longest run of losing spins in a session, on average"),
+         [](const SystemOutcome& o) { return spinsText(o.meanLongestLosingStreak, Method::MonteCarlo); }},
+        {"lblSystemLargestStake",
+         QT_TRANSLATE_NOOP("SystemFigures", "Largest stake on one spin: in any session; a session's, on average"),
+         [](const SystemOutcome& o) {
+             return chipMoneyText(static_cast<double>(o.largestStake), o.chipValue) + QStringLiteral("; ") +
+                    chipMoneyText(o.meanLargestStake, Method::MonteCarlo, o.chipValue);
+         }},
+        {"lblSystemLimitStopped",
+         QT_TRANSLATE_NOOP("SystemFigures", "Sessions in which a table limit stopped the progression"),
+         [](const SystemOutcome& o) { return chanceText(o.limitStopped, Method::MonteCarlo); }},
+        {"lblSystemBankrollStopped",
+         QT_TRANSLATE_NOOP("SystemFigures", "Sessions in which the bankroll stopped the progression"),
+         [](const SystemOutcome& o) { return chanceText(o.bankrollStopped, Method::MonteCarlo); }},
+    };
+    return all;
+}
+
+QLabel* figureLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+} // namespace
+
+SystemFigures::SystemFigures(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fraSystemFigures"));
+    auto* whole = new QVBoxLayout(this);
+    grid_ = new QGridLayout;
+    headingB_ = figureLabel(this, QStringLiteral("lblSystemNameB"));
+    headingA_ = figureLabel(this, QStringLiteral("lblSystemNameA"));
+    grid_->addWidget(headingB_, 0, 1);
+    grid_->addWidget(headingA_, 0, 2);
+    int row = 1;
+    for (const Row& r : rows()) {
+        auto* caption = new QLabel(tr(r.caption), this);
+        caption->setWordWrap(true);
+        grid_->addWidget(caption, row, 0);
+        figuresB_.push_back(figureLabel(this, QString::fromLatin1(r.name)));
+        figuresA_.push_back(figureLabel(this, QString::fromLatin1(r.name) + QLatin1Char('A')));
+        caption->setBuddy(figuresB_.back());
+        grid_->addWidget(figuresB_.back(), row, 1);
+        grid_->addWidget(figuresA_.back(), row, 2);
+        ++row;
+    }
+    grid_->setColumnStretch(0, 2);
+    grid_->setColumnStretch(1, 3);
+    grid_->setColumnStretch(2, 3);
+    whole->addLayout(grid_);
+    paths_ = makeChartView(QStringLiteral("chtSamplePaths"), tr("The bankroll of 20 sample sessions"));
+    stillPlaying_ = makeChartView(QStringLiteral("chtStillPlaying"), tr("The chance of still playing at spin n"));
+    whole->addWidget(paths_, 1);
+    whole->addWidget(stillPlaying_, 1);
+    clearOutcome();
+}
+
+void SystemFigures::showOutcome(const QString& name, const systems::SystemOutcome& outcome, const QString& keptName,
+                                const std::optional<systems::SystemOutcome>& kept) {
+    headingB_->setText(kept ? tr("B: %1").arg(name) : name);
+    headingA_->setText(kept ? tr("A: %1").arg(keptName) : QString());
+    headingA_->setVisible(kept.has_value());
+    for (std::size_t i = 0; i < rows().size(); ++i) {
+        figuresB_[i]->setText(rows()[i].text(outcome));
+        figuresA_[i]->setText(kept ? rows()[i].text(*kept) : QString());
+        figuresA_[i]->setVisible(kept.has_value());
+    }
+    showSamplePaths(paths_->chart(), outcome.samplePaths, outcome.chipValue);
+    showStillPlaying(stillPlaying_->chart(), outcome.stillPlaying);
+}
+
+void SystemFigures::clearOutcome() {
+    headingB_->clear();
+    headingA_->hide();
+    for (std::size_t i = 0; i < figuresB_.size(); ++i) {
+        figuresB_[i]->setText(QStringLiteral("-"));
+        figuresA_[i]->hide();
+    }
+    clearChart(paths_->chart());
+    clearChart(stillPlaying_->chart());
+}
