@@ -8,6 +8,7 @@
 // Message boxes (a missing picture file) are answered at once so the run
 // never waits for a person.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,5 +143,21 @@ int main(int argc, char* argv[]) {
     scroll->verticalScrollBar()->setValue(tabs->y());
     QApplication::processEvents();
     ok = save(analysis, picture("wheel")) && ok;
+
+    // A named system chosen, A forgotten, its editor at the top; then its
+    // figures, sample sessions and the chance of still playing after a run.
+    analysis->forgetA();
+    auto* choice = analysis->findChild<QComboBox*>(QStringLiteral("cboSystem"));
+    choice->setCurrentIndex(choice->findText(QStringLiteral("labouchere-red")));
+    scroll->verticalScrollBar()->setValue(0);
+    QApplication::processEvents();
+    ok = save(analysis, picture("system-editor")) && ok;
+    analysis->findChild<QLineEdit*>(QStringLiteral("txtSessions"))->setText(QStringLiteral("100,000"));
+    analysis->run();
+    const bool judged = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
+    QApplication::processEvents();
+    scroll->verticalScrollBar()->setValue(tabs->y());
+    QApplication::processEvents();
+    ok = judged && save(analysis, picture("system-figures")) && ok;
     return ok ? 0 : 1;
 }

@@ -567,3 +567,5 @@ void FrmAnalysis::pollSystemJob() {
     sessions_->showStatus(tr("Done; the figures are under System figures."));
     tabs_->setCurrentWidget(systemFigures_);
 }
+
+bool FrmAnalysis::running() const { return job_ != nullptr || systemJob_ != nullptr; }

@@ -48,7 +48,7 @@ public:
     void forgetA();
     // Puts every figure on show on the clipboard as text.
     void copyResults();
-    bool running() const { return job_ != nullptr || systemJob_ != nullptr; }
+    bool running() const;
     // How the window starts an analysis's threads; a test makes it fail.
     void setThreadStarter(ThreadStarter start) { startThread_ = std::move(start); }
     // The chosen system: the layout with the session rules as the window

@@ -1,0 +1,171 @@
+// The System area of the analysis window through the real windows: named
+// systems judged as the analyser judges them, the editor refusing what the
+// reader refuses, systems saved and opened again, taken from the table, and
+// two named systems compared.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include "TableWindow.h"
+#include "systems/LayoutSystem.h"
+#include "systems/NamedSystems.h"
+#include "systems/SystemAnalysis.h"
+#include "systems/files/SystemFile.h"
+#include "ui/qt/AnalysisText.h"
+#include "ui/qt/FrmAnalysis.h"
+#include "ui/qt/MenuBarMirror.h"
+#include "ui/qt/SystemArea.h"
+
+namespace {
+constexpr int kRunWaitMs = 120'000;
+constexpr std::int64_t kSessions = 2000;
+constexpr std::uint64_t kSeed = 11;
+
+FrmAnalysis* openAnalysis(TableWindow& table) {
+    table.window.menus().action(MenuItem::mnuSystemAnalysis)->trigger();
+    return table.window.analysisWindow();
+}
+
+template <typename T>
+T* child(const FrmAnalysis* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QString text(const FrmAnalysis* window, const char* name) { return child<QLabel>(window, name)->text(); }
+
+void choose(FrmAnalysis* window, const std::string& name) {
+    auto* choice = child<QComboBox>(window, "cboSystem");
+    const int index = choice->findText(QString::fromStdString(name));
+    ASSERT_GE(index, 0) << name;
+    choice->setCurrentIndex(index);
+}
+
+void runAndWait(FrmAnalysis* window) {
+    child<QLineEdit>(window, "txtSessions")->setText(QString::number(kSessions));
+    child<QLineEdit>(window, "txtSeed")->setText(QString::number(kSeed));
+    window->run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->running(); }, kRunWaitMs));
+    ASSERT_TRUE(text(window, "lblAnalysisStatus").startsWith(QStringLiteral("Done")))
+        << text(window, "lblAnalysisStatus").toStdString();
+}
+
+systems::SystemOutcome analysed(const systems::System& system) {
+    return systems::analyseSystem(system, systems::MethodChoice::Auto, kSessions, kSeed, 2);
+}
+
+// What the window says a session nets and stakes, as the analyser counts it.
+void expectFigures(const FrmAnalysis* window, const systems::SystemOutcome& outcome, const char* suffix = "") {
+    const auto name = [suffix](const char* base) { return (std::string(base) + suffix); };
+    EXPECT_EQ(text(window, name("lblSystemMeanNet").c_str()).toStdString(),
+              chipMoneyText(outcome.meanNetChips, outcome.method, outcome.chipValue).toStdString());
+    EXPECT_EQ(text(window, name("lblSystemStaked").c_str()).toStdString(),
+              chipMoneyText(outcome.meanTotalStakedChips, outcome.method, outcome.chipValue).toStdString());
+    EXPECT_EQ(text(window, name("lblSystemMethod").c_str()).startsWith(QStringLiteral("Exact")),
+              outcome.method == Method::Exact);
+}
+
+TEST(SystemArea, eachNamedSystemShowsItsDescriptionAndTheAnalysersFiguresForTheSameSeed) {
+    TableWindow table;
+    FrmAnalysis* window = openAnalysis(table);
+    for (const systems::System& system : installedSystems()) {
+        SCOPED_TRACE(system.name);
+        choose(window, system.name);
+        EXPECT_EQ(text(window, "lblSystemDescription").toStdString(), system.description);
+        runAndWait(window);
+        expectFigures(window, analysed(system));
+    }
+}
+
+TEST(SystemArea, aTextTheReaderRefusesIsToldBesideTheEditorAndRunDoesNothing) {
+    TableWindow table;
+    FrmAnalysis* window = openAnalysis(table);
+    choose(window, "martingale-red");
+    auto* editor = child<QPlainTextEdit>(window, "txtSystem");
+    const QString good = editor->toPlainText();
+    const struct {
+        QString from, to;
+    } edits[] = {
+        {QStringLiteral("bankroll = "), QStringLiteral("bankrol = ")},       // misspelt key
+        {QStringLiteral("spins = 400"), QStringLiteral("spins = \"many\"")}, // wrong type
+        {QStringLiteral("spins = 400"), QStringLiteral("spins = 0")},        // out of range
+        {QStringLiteral("lblRed"), QStringLiteral("lblPurple")},             // unknown spot
+    };
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(edit.to.toStdString());
+        ASSERT_TRUE(good.contains(edit.from));
+        editor->setPlainText(QString(good).replace(edit.from, edit.to));
+        EXPECT_FALSE(child<QLabel>(window, "lblSystemProblem")->isHidden());
+        EXPECT_TRUE(text(window, "lblSystemProblem").startsWith(QStringLiteral("system:")))
+            << text(window, "lblSystemProblem").toStdString();
+        window->run();
+        EXPECT_FALSE(window->running());
+        EXPECT_FALSE(window->systemToPlay());
+    }
+    editor->setPlainText(good);
+    EXPECT_TRUE(child<QLabel>(window, "lblSystemProblem")->isHidden());
+}
+
+TEST(SystemArea, saveThenOpenGivesTheSameSystemAndFromTheTableIsTheLayout) {
+    TableWindow table;
+    FrmAnalysis* window = openAnalysis(table);
+    auto* area = window->findChild<SystemArea*>(QStringLiteral("fraSystem"));
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("mine.toml"));
+    QStringList asked;
+    area->setFileChooser([&](QWidget&, bool, const QString& in) {
+        asked << in;
+        return file;
+    });
+    choose(window, "labouchere-red");
+    auto* editor = child<QPlainTextEdit>(window, "txtSystem");
+    editor->setPlainText(
+        editor->toPlainText().replace(QStringLiteral("bankroll = 500"), QStringLiteral("bankroll = 321")));
+    const std::optional<systems::System> edited = window->systemToPlay();
+    ASSERT_TRUE(edited);
+    child<QPushButton>(window, "cmdSaveSystem")->click();
+    choose(window, "flat-red");
+    child<QPushButton>(window, "cmdOpenSystem")->click();
+    EXPECT_EQ(window->systemToPlay(), edited);
+    EXPECT_EQ(window->systemToPlay()->rules.bankroll, Money::fromDollars(321));
+    // The folder is remembered for the next question, while the program runs.
+    EXPECT_EQ(asked, QStringList({QString(), folder.path()}));
+
+    for (int chips = 0; chips < 3; ++chips)
+        table.click(TableWindow::centreOf(spotGeometry(slot::lblRed).spot), Qt::LeftButton);
+    table.click(TableWindow::centreOf(spotGeometry(slot::lblOdd).spot), Qt::LeftButton);
+    choose(window, systems::kLayoutSystemName);
+    const std::optional<systems::System> layout = window->systemToPlay();
+    ASSERT_TRUE(layout);
+    child<QPushButton>(window, "cmdFromTable")->click();
+    std::optional<systems::System> taken = window->systemToPlay();
+    ASSERT_TRUE(taken);
+    EXPECT_NE(child<QComboBox>(window, "cboSystem")->currentIndex(), 0);
+    taken->name = layout->name;
+    EXPECT_EQ(*taken, *layout);
+    std::vector<systems::SpotChips> spots = std::get<systems::FixedSpots>(taken->bets.at(0).selection).spots;
+    std::sort(spots.begin(), spots.end(), [](const auto& a, const auto& b) { return a.spot < b.spot; });
+    EXPECT_EQ(spots, (std::vector<systems::SpotChips>{{"lblOdd", 1}, {"lblRed", 3}}));
+}
+
+TEST(SystemArea, compareOfTwoNamedSystemsShowsEachAsTheAnalyserJudgesIt) {
+    TableWindow table;
+    FrmAnalysis* window = openAnalysis(table);
+    const std::vector<systems::System> named = installedSystems();
+    const auto find = [&](const std::string& name) {
+        return *std::find_if(named.begin(), named.end(), [&](const systems::System& s) { return s.name == name; });
+    };
+    choose(window, "martingale-red");
+    child<QPushButton>(window, "cmdKeepA")->click();
+    choose(window, "two-dozens-martingale");
+    runAndWait(window);
+    EXPECT_EQ(text(window, "lblSystemNameA"), QStringLiteral("A: martingale-red"));
+    EXPECT_EQ(text(window, "lblSystemNameB"), QStringLiteral("B: two-dozens-martingale"));
+    expectFigures(window, analysed(find("two-dozens-martingale")));
+    expectFigures(window, analysed(find("martingale-red")), "A");
+}
+} // namespace
