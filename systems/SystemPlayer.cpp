@@ -83,7 +83,8 @@ void forEachSpot(const SystemPlayer::ResolvedBet& bet, std::uint16_t chosen, F&&
 
 } // namespace
 
-SystemPlayer::SystemPlayer(const System& system) : pockets_(pocketsOn(system.rules.wheel)), spins_(system.rules.spins) {
+SystemPlayer::SystemPlayer(const System& system)
+    : pockets_(pocketsOn(system.rules.wheel)), spins_(system.rules.spins), tracksSeries_(system.rules.stopAtSeriesEnd) {
     for (const systems::Bet& bet : system.bets) {
         ResolvedBet r;
         for (std::size_t k = 0; k < kOutsideSlots.size(); ++k)
@@ -283,7 +284,8 @@ void SystemPlayer::restart(PlayState& state) const {
     }
 }
 
-[[gnu::always_inline]] inline void SystemPlayer::progress(const ResolvedBet& bet, BetState& state, bool won, std::int64_t units) const {
+[[gnu::always_inline]] inline void SystemPlayer::progress(const ResolvedBet& bet, BetState& state, bool won,
+                                                          std::int64_t units) const {
     auto crossOff = [&] {
         ++state.head;
         if (state.line.size() > state.head)
@@ -362,8 +364,10 @@ int SystemPlayer::stakesOf(const PlayState& state, int bet, std::array<std::int6
     return filled;
 }
 
-[[gnu::always_inline]] inline std::uint8_t SystemPlayer::advanceBet(const ResolvedBet& bet, PlayState& all, BetState& s, int pocket, std::int64_t net,
-                                      std::uint16_t mask, std::int64_t units, const Staked& staked, bool& back) const {
+[[gnu::always_inline]] inline std::uint8_t SystemPlayer::advanceBet(const ResolvedBet& bet, PlayState& all, BetState& s,
+                                                                    int pocket, std::int64_t net, std::uint16_t mask,
+                                                                    std::int64_t units, const Staked& staked,
+                                                                    bool& back) const {
     std::uint8_t flags = 0;
     const bool placed = staked.placed, capped = staked.capped, cut = staked.cut;
     remember(bet, s, pocket);
@@ -391,7 +395,9 @@ int SystemPlayer::stakesOf(const PlayState& state, int bet, std::array<std::int6
             }
         }
     }
-    back = bet.stakes == Stakes::Flat || atStart(bet, s);
+    // Only a system that stops at the end of a series needs to know (and
+    // comparing a Labouchere line with its start every spin is not free).
+    back = !tracksSeries_ || bet.stakes == Stakes::Flat || atStart(bet, s);
     return flags;
 }
 

@@ -42,7 +42,7 @@ struct PlayState {
 
 // Flags of one spin's outcome.
 enum SpinFlag : std::uint8_t {
-    kSeriesEnded = 1,  // the system stops here when it stops at the end of a series
+    kSeriesEnded = 1,  // the system stops here (set only for a system that stops at the end of a series)
     kLimitStopped = 2, // a table limit cut a stake or stopped a progression
 };
 
@@ -156,6 +156,7 @@ private:
     std::vector<ResolvedBet> bets_;
     int pockets_ = 37;
     std::int32_t spins_ = 0;
+    bool tracksSeries_ = false; // kSeriesEnded is worked out only for a system that stops on it
 };
 
 } // namespace systems

@@ -28,12 +28,18 @@ struct MoneyWalk {
     std::vector<PocketCode> pockets;
     std::vector<std::int64_t> stakes;    // chips staked on each spin
     std::vector<std::int64_t> bankrolls; // chips after each spin
+    EndReason end = EndReason::SpinsDone;
 };
 
 } // namespace
 
 // Every money management walked by hand over a written list of spins.
 TEST(MoneyManagement, StakesAndBankrollFollowTheRulesOverAWrittenListOfSpins) {
+    System seriesEnd = onRed(Martingale{});
+    seriesEnd.rules.stopAtSeriesEnd = true;
+    System afterWin = onRed(Labouchere{{1, 2}});
+    afterWin.rules.stopAfterWin = true;
+    System broke = onRed(Martingale{}, 1, AtCap::Stay, Money::fromDollars(6));
     System minimums = onRed(Flat{}, 1, AtCap::Stay, Money::fromDollars(500));
     minimums.rules.unit = BettingUnit::FiveDollars;
     minimums.rules.tableMinimums = true;
@@ -75,11 +81,25 @@ TEST(MoneyManagement, StakesAndBankrollFollowTheRulesOverAWrittenListOfSpins) {
          {50, 100, 200, 50},
          {950, 850, 650, 600}},
         {"the table's minimum on Red with the $5 unit", minimums, {L, W}, {5, 5}, {95, 100}},
+        {"stopping at the end of a Martingale series",
+         seriesEnd,
+         {L, L, W, L},
+         {1, 2, 4},
+         {99, 97, 101},
+         EndReason::SystemStop},
+        {"stopping after a win", afterWin, {L, W, W}, {3, 4}, {97, 101}, EndReason::SystemStop},
+        {"stopping when the next stake is not covered, the last spin too",
+         broke,
+         {L, L},
+         {1, 2},
+         {5, 3},
+         EndReason::NotCovered},
     };
     for (const MoneyWalk& walk : walks) {
         SCOPED_TRACE(walk.name);
         const RecordedSession session = playRecorded(walk.system, walk.pockets);
         ASSERT_EQ(session.spins.size(), walk.stakes.size());
+        EXPECT_EQ(session.end, walk.end);
         for (std::size_t i = 0; i < walk.stakes.size(); ++i) {
             SCOPED_TRACE("spin " + std::to_string(i + 1));
             EXPECT_EQ(session.spins[i].stakedChips, walk.stakes[i]);
