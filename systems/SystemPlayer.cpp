@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "layout/BetSpotCatalogue.h"
+#include "systems/OutsideBets.h"
 
 // Selector memory in BetState::choice:
 //   LastCame     [0] the member that came last, -1 before any
@@ -15,11 +16,6 @@
 
 namespace systems {
 namespace {
-
-constexpr std::array<int, 12> kOutsideSlots = {slot::lblRed,         slot::lblBlack,        slot::lblEven,
-                                               slot::lblOdd,         slot::lblLow,          slot::lblHigh,
-                                               slot::lblFirstDoz,    slot::lblSecondDoz,    slot::lblThirdDoz,
-                                               slot::lblFirstColumn, slot::lblSecondColumn, slot::lblThirdColumn};
 
 constexpr int kLongestStep = 40; // 2^40 units is past every table limit times the largest chip count
 
@@ -87,8 +83,8 @@ SystemPlayer::SystemPlayer(const System& system)
     : pockets_(pocketsOn(system.rules.wheel)), spins_(system.rules.spins), tracksSeries_(system.rules.stopAtSeriesEnd) {
     for (const systems::Bet& bet : system.bets) {
         ResolvedBet r;
-        for (std::size_t k = 0; k < kOutsideSlots.size(); ++k)
-            r.outside[k] = ruleOf(kOutsideSlots[k], bet.chips, system.rules);
+        for (std::size_t k = 0; k < kOutsideBetSlots.size(); ++k)
+            r.outside[k] = ruleOf(kOutsideBetSlots[k], bet.chips, system.rules);
         std::visit(
             [&](const auto& s) {
                 using S = std::decay_t<decltype(s)>;

@@ -196,6 +196,8 @@ TEST(SystemProblems, RefuseWhatCannotBePlayed) {
     System hugeStake = onRed(StakeList{{1'000'000'000'000'000'000}, {}, {}});
     System longLine = onRed(Labouchere{std::vector<std::int64_t>(100'000, 1)});
     System emptyPattern = selecting(Pattern{});
+    System sharedSpot = onRed(Flat{});
+    sharedSpot.bets.push_back(Bet{LastCame{OutsideGroup::Colour, Side::Follow}, Martingale{}, 1, AtCap::Stay});
     System noBankroll = onRed(Flat{});
     noBankroll.rules.bankroll = Money{};
     System targetBelow = onRed(Flat{});
@@ -208,6 +210,7 @@ TEST(SystemProblems, RefuseWhatCannotBePlayed) {
         {"a stake of 10^18 units", hugeStake, "list of stakes"},
         {"a line of 100,000 numbers", longLine, "100000 entries"},
         {"an empty pattern", emptyPattern, "pattern is empty"},
+        {"two bets that can stake Red on one spin", sharedSpot, "Bets 1 and 2 can both stake lblRed"},
         {"no bankroll", noBankroll, "bankroll"},
         {"a target below the bankroll", targetBelow, "target"},
     };
