@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "analysis/BettingSystem.h"
 #include "game/Pocket.h"
+#include "layout/BetSpotCatalogue.h"
 #include "systems/System.h"
 
 // The rules of a system put to work: what each bet stakes on which spots for
