@@ -163,10 +163,13 @@ struct StakeList {
 using MoneyManagement = std::variant<Flat, Martingale, ReverseMartingale, DAlembert, Fibonacci, Paroli, Labouchere,
                                      ReverseLabouchere, OscarsGrind, OneThreeTwoSix, StakeList>;
 
-// What a progression does once the table limit stops it: every spot of the
-// bet is at its limit, so the table takes no more. Stay: it goes no higher
-// (a move that would raise the stake is not taken). Restart: a move to a
-// stake the table would cut starts the series again instead.
+// What a climbing progression (Martingale and its reverse, D'Alembert,
+// Fibonacci, the Labouchere lines, Oscar's Grind) does once the table limit
+// stops it, that is once every spot of the bet is at its limit. Stay: it goes
+// no higher (a move that would raise the stake is not taken). Restart: a move
+// to a stake the table would cut starts the series again instead. Paroli,
+// 1-3-2-6 and stake lists keep to their own steps with Stay, the table only
+// cutting the stake; with Restart they start again as the climbing ones do.
 enum class AtCap : std::uint8_t { Stay, Restart };
 
 // One bet of a system. A selected spot stakes chips x units of the money
@@ -192,14 +195,14 @@ struct SystemRules {
     std::optional<Money> stopLoss; // stop once the bankroll is at or below this
     std::optional<Money> target;   // stop once the bankroll is at or above this
     bool stopAfterWin = false;     // stop after the first spin that nets more than zero
-    bool stopAtSeriesEnd = false;  // stop when every bet's series has just ended
+    bool stopAtSeriesEnd = false;  // stop when a bet's series ends and no other bet is in the middle of one
     friend bool operator==(const SystemRules&, const SystemRules&) = default;
 };
 
 struct System {
     std::string name;        // short, as a file or the library names it ("martingale-red")
     std::string description; // how it is played, in a paragraph
-    std::vector<Bet> bets;   // played together every spin; at least one
+    std::vector<Bet> bets;   // played together every spin, each on spots of its own; at least one
     SystemRules rules;
     friend bool operator==(const System&, const System&) = default;
 };
@@ -216,7 +219,8 @@ inline constexpr std::int64_t kMaxBankrollChips = std::int64_t{1} << 40;
 
 // The first thing wrong with the system, as a sentence for the player, or
 // nothing when it can be played: no bets, an unknown spot or one the wheel
-// does not have, a line, list or pattern empty or too long, a number out of
+// does not have, two bets that could stake one spot (or one spot listed
+// twice), a line, list or pattern empty or too long, a number out of
 // range, a bankroll that is not positive or too large, a stop-loss not below
 // or a target not above the bankroll.
 std::optional<std::string> problemWith(const System& system);
