@@ -14,6 +14,7 @@
 #include "ui/Screen.h"
 
 class ComparePanel;
+class FairnessJob;
 class QScrollArea;
 class QTabWidget;
 class QueltaGame;
@@ -75,6 +76,7 @@ private:
     void tick();
     void tableReinitialised();
     void pollJob();
+    void pollFairness(const TableSeen& now);
     void pollStopping();
     // Hands the running job over to stop on its own threads; never waits.
     void letJobStop();
@@ -102,6 +104,8 @@ private:
     WheelPanel* wheel_ = nullptr;
     std::optional<TableSeen> seen_;
     std::unique_ptr<AnalysisJob> job_;
+    std::unique_ptr<FairnessJob> fairness_;
+    bool fairnessWanted_ = false;
     // A cancelled job until its threads have stopped, for "Stopping...".
     std::unique_ptr<AnalysisJob> stopping_;
     ThreadStarter startThread_ = startPlainThread;
