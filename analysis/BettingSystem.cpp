@@ -65,6 +65,18 @@ std::optional<InputProblem> checkSystem(const BettingSystem& system, std::int64_
     if (layout == 0)
         return problem(SystemField::Layout, "There are no chips on the layout to analyse.");
 
+    // Amounts out of range first, so that nothing below adds them up.
+    const SessionRules& rules = system.rules;
+    if (rules.bankroll < Money{})
+        return problem(SystemField::Bankroll, "The bankroll cannot be negative.");
+    const std::string atMost = " is too large: at most " + formatCurrencyUs(kLargestSystemAmount) + ".";
+    if (rules.bankroll > kLargestSystemAmount)
+        return problem(SystemField::Bankroll, "The bankroll" + atMost);
+    if (rules.stopLoss && *rules.stopLoss > kLargestSystemAmount)
+        return problem(SystemField::StopLoss, "The stop-loss" + atMost);
+    if (rules.target && *rules.target > kLargestSystemAmount)
+        return problem(SystemField::Target, "The target" + atMost);
+
     const ChipRules chips = chipRulesOf(system);
     const Money layoutMoney = chips.chipValue * layout;
     const Money bankroll = chips.chipValue * chips.bankroll;

@@ -29,6 +29,9 @@ struct SessionRules {
 };
 
 inline constexpr std::int32_t kMaxSpinsPerSession = 100'000;
+// The largest bankroll, stop-loss or target: far beyond any session, and far
+// enough below the 64-bit range that every sum of a session stays inside it.
+inline constexpr Money kLargestSystemAmount = Money::fromDollars(1'000'000'000);
 inline constexpr std::int64_t kMaxSessions = 100'000'000;
 
 // A betting system as a value: the layout as the player laid it out, the wheel
@@ -67,6 +70,8 @@ struct InputProblem {
 };
 
 // Checks the system and a number of sessions before anything runs: a wheel,
-// unit or progression code that is none of the valid ones, an empty layout, a bankroll that cannot cover the layout
-// once, spins or sessions out of range, a stop-loss not below or a target not above the bankroll.
+// unit or progression code that is none of the valid ones, an empty layout, a
+// bankroll that cannot cover the layout once, spins or sessions out of range,
+// a stop-loss not below or a target not above the bankroll, and an amount
+// below zero or above kLargestSystemAmount.
 std::optional<InputProblem> checkSystem(const BettingSystem& system, std::int64_t sessions);

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <new>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -22,7 +24,7 @@ unsigned workerCount(std::int64_t blocks, unsigned threads) {
     return static_cast<unsigned>(std::clamp<std::int64_t>(blocks, 1, threads));
 }
 
-bool runBlocks(std::int64_t blocks, unsigned threads, std::stop_token stop, const ProgressSink& progress,
+bool runBlocks(std::int64_t blocks, const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress,
                const std::function<void(std::int64_t block, unsigned worker)>& work) {
     std::atomic<std::int64_t> nextBlock{0};
     std::atomic<bool> failed{false};
@@ -51,14 +53,25 @@ bool runBlocks(std::int64_t blocks, unsigned threads, std::stop_token stop, cons
         }
     };
 
-    {
-        std::vector<std::jthread> helpers;
-        const unsigned workers = workerCount(blocks, threads);
-        for (unsigned worker = 1; worker < workers; ++worker)
-            helpers.emplace_back(runWorker, worker);
-        runWorker(0);
-    } // joins the helpers
+    const unsigned workers = workerCount(blocks, threads.count);
+    std::vector<std::thread> helpers;
+    helpers.reserve(workers - 1); // so that keeping a started thread cannot throw
+    for (unsigned worker = 1; worker < workers; ++worker) {
+        try {
+            helpers.push_back(threads.start([&runWorker, worker] { runWorker(worker); }));
+        } catch (const std::system_error&) {
+            break; // no thread to spare: the ones started share the blocks
+        } catch (const std::bad_alloc&) {
+            break;
+        }
+    }
+    runWorker(0);
+    for (std::thread& helper : helpers)
+        helper.join();
+    const auto started = static_cast<unsigned>(helpers.size()) + 1;
     if (failure)
         std::rethrow_exception(failure);
+    if (started < workers && threads.shortOfThreads)
+        threads.shortOfThreads(started, workers);
     return nextBlock.load() >= blocks; // every block was taken, so every block was done
 }

@@ -8,6 +8,7 @@
 #include "analysis/ChipDistribution.h"
 #include "analysis/ExactPlan.h"
 #include "analysis/SessionAnalysis.h"
+#include "analysis/ZeroedDoubles.h"
 
 namespace {
 
@@ -35,15 +36,18 @@ double meanOf(const ChipDistribution& d) {
 }
 
 // The probability table over (progression step x bankroll), advanced one spin
-// at a time; sessions that end leave it for the tally of end bankrolls.
+// at a time; sessions that end leave it for the tally of end bankrolls. A row
+// of the largest tables takes milliseconds, so the passes over the rows look
+// for a stop before each row; once stopped, the table holds nothing to read.
 class SessionTable {
 public:
-    explicit SessionTable(const ExactPlan& plan)
-        : plan_(plan), width_(plan.high - plan.low + 1), steps_(static_cast<std::int64_t>(plan.steps.size())),
-          now_(static_cast<std::size_t>(width_ * steps_)), next_(now_.size()), ended_(static_cast<std::size_t>(width_)),
-          total_(static_cast<std::size_t>(width_)), live_(plan.steps.size()), nextLive_(plan.steps.size()) {
-        for (std::vector<double>& ended : endedBy_)
-            ended.assign(static_cast<std::size_t>(width_), 0.0);
+    SessionTable(const ExactPlan& plan, std::stop_token stop)
+        : plan_(plan), stop_(std::move(stop)), width_(plan.high - plan.low + 1),
+          steps_(static_cast<std::int64_t>(plan.steps.size())), now_(static_cast<std::size_t>(width_ * steps_)),
+          next_(now_.size()), ended_(static_cast<std::size_t>(width_)), total_(static_cast<std::size_t>(width_)),
+          live_(plan.steps.size()), nextLive_(plan.steps.size()) {
+        for (ZeroedDoubles& ended : endedBy_)
+            ended = ZeroedDoubles(static_cast<std::size_t>(width_));
         const std::int64_t start = plan.chips.bankroll - plan.low;
         now_[static_cast<std::size_t>(start)] = 1.0;
         live_[0].take(start, start);
@@ -64,7 +68,7 @@ public:
     // The sessions about to play a spin: adds their share to `playing`, what
     // they stake to `staked` and what they expect to lose to `loss`.
     void countStakes(double& playing, double& staked, double& loss) {
-        for (std::int64_t s = 0; s < steps_; ++s) {
+        for (std::int64_t s = 0; s < steps_ && !stop_.stop_requested(); ++s) {
             const double mass = massOf(s, live_[static_cast<std::size_t>(s)]);
             const ExactStep& step = plan_.steps[static_cast<std::size_t>(s)];
             playing += mass;
@@ -78,6 +82,8 @@ public:
         for (Range& r : nextLive_)
             r = Range{};
         for (std::int64_t s = 0; s < steps_; ++s) {
+            if (stop_.stop_requested())
+                return;
             const Range r = live_[static_cast<std::size_t>(s)];
             if (r.empty())
                 continue;
@@ -128,19 +134,23 @@ public:
 
     // Every session's bankroll now, ended or not.
     BankrollBand band() {
+        if (stop_.stop_requested())
+            return {};
         Range all = endedRange_;
         for (const Range& r : live_)
             if (!r.empty())
                 all.take(r.first, r.last);
         std::copy(ended_.begin() + all.first, ended_.begin() + all.last + 1, total_.begin() + all.first);
         for (std::int64_t s = 0; s < steps_; ++s) {
+            if (stop_.stop_requested())
+                return {};
             const Range& r = live_[static_cast<std::size_t>(s)];
             for (std::int64_t b = r.first; b <= r.last; ++b)
                 total_[static_cast<std::size_t>(b)] += row(now_, s)[b];
         }
-        return bandOf({plan_.low + all.first,
-                       std::span<const double>(total_).subspan(static_cast<std::size_t>(all.first),
-                                                               static_cast<std::size_t>(all.last - all.first + 1))});
+        return bandOf(
+            {plan_.low + all.first, total_.span().subspan(static_cast<std::size_t>(all.first),
+                                                          static_cast<std::size_t>(all.last - all.first + 1))});
     }
 
     // The end bankrolls of all sessions, or of those that ended one way.
@@ -153,7 +163,7 @@ public:
     }
 
 private:
-    double* row(std::vector<double>& table, std::int64_t step) { return table.data() + step * width_; }
+    double* row(ZeroedDoubles& table, std::int64_t step) { return table.data() + step * width_; }
 
     double massOf(std::int64_t s, const Range& r) {
         double mass = 0;
@@ -162,17 +172,17 @@ private:
         return mass;
     }
 
-    ChipDistribution spanOf(const std::vector<double>& ended) const {
-        return {plan_.low + endedRange_.first, std::span<const double>(ended).subspan(
-                                                   static_cast<std::size_t>(endedRange_.first),
-                                                   static_cast<std::size_t>(endedRange_.last - endedRange_.first + 1))};
+    ChipDistribution spanOf(const ZeroedDoubles& ended) const {
+        return {plan_.low + endedRange_.first,
+                ended.span().subspan(static_cast<std::size_t>(endedRange_.first),
+                                     static_cast<std::size_t>(endedRange_.last - endedRange_.first + 1))};
     }
 
     // Moves cells from..to of step s into the end tallies, as ending `how`.
     void end(SessionEnd how, std::int64_t s, std::int64_t from, std::int64_t to) {
         double mass = 0;
         double* cells = row(now_, s);
-        std::vector<double>& endedHow = endedBy_[static_cast<std::size_t>(how)];
+        ZeroedDoubles& endedHow = endedBy_[static_cast<std::size_t>(how)];
         for (std::int64_t b = from; b <= to; ++b) {
             mass += cells[b];
             ended_[static_cast<std::size_t>(b)] += cells[b];
@@ -186,11 +196,12 @@ private:
     }
 
     const ExactPlan& plan_;
+    std::stop_token stop_;
     std::int64_t width_;
     std::int64_t steps_;
-    std::vector<double> now_, next_; // step-major: row s holds bankrolls low..high
-    std::vector<double> ended_, total_;
-    std::array<std::vector<double>, kSessionEnds> endedBy_; // by SessionEnd
+    ZeroedDoubles now_, next_; // step-major: row s holds bankrolls low..high
+    ZeroedDoubles ended_, total_;
+    std::array<ZeroedDoubles, kSessionEnds> endedBy_; // by SessionEnd
     std::vector<Range> live_, nextLive_;
     Range endedRange_;
     std::array<double, kSessionEnds> chance_{};
@@ -225,7 +236,7 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
     const auto start = static_cast<double>(plan.chips.bankroll);
     outcome.bands.push_back({start, start, start, start, start});
 
-    SessionTable table(plan);
+    SessionTable table(plan, stop);
     double spinsPlayed = 0, staked = 0, loss = 0;
     const std::int32_t reportEvery = std::max(1, plan.spins / 100);
     table.endUncovered();
@@ -234,6 +245,8 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
             return outcome;
         table.countStakes(spinsPlayed, staked, loss);
         table.spin();
+        if (stop.stop_requested())
+            return outcome;
         table.endAtLimits();
         table.endUncovered();
         if (spin == plan.spins)

@@ -22,13 +22,13 @@ void playBlock(const SessionTables& tables, std::uint64_t seed, std::int64_t fir
 } // namespace
 
 SessionOutcome simulateSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed,
-                                unsigned threads, std::stop_token stop, const ProgressSink& progress) {
+                                const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress) {
     requireValidSystem(system, sessions);
     const SessionTables tables(system);
     const std::int64_t perBlock = sessionsPerBlock(tables.spins);
     const std::int64_t sessionBlocks = (sessions + perBlock - 1) / perBlock;
 
-    std::vector<SessionTally> tallies(workerCount(sessionBlocks + 1, threads));
+    std::vector<SessionTally> tallies(workerCount(sessionBlocks + 1, threads.count));
     std::vector<BankrollBand> bands;
     // Block 0 takes the bands, so they start first; the sessions follow.
     const bool complete =

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/BettingSystem.h"
+#include "analysis/WorkerThreads.h"
 
 // Which way a figure was found.
 enum class Method : std::uint8_t { Exact, MonteCarlo };
@@ -116,8 +117,10 @@ SessionOutcome analyseExactly(const BettingSystem& system, std::stop_token stop,
 // highest end bankroll. Throws std::invalid_argument for a system checkSystem
 // refuses; when stopped it returns early with sessions == 0.
 SessionOutcome simulateSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed,
-                                unsigned threads, std::stop_token stop = {}, const ProgressSink& progress = {});
+                                const WorkerThreads& threads, std::stop_token stop = {},
+                                const ProgressSink& progress = {});
 
 // Exact where it fits, Monte Carlo otherwise.
-SessionOutcome analyseSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed, unsigned threads,
-                               std::stop_token stop = {}, const ProgressSink& progress = {});
+SessionOutcome analyseSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed,
+                               const WorkerThreads& threads, std::stop_token stop = {},
+                               const ProgressSink& progress = {});

@@ -1,8 +1,8 @@
 #include "analysis/SessionAnalysis.h"
 #include "analysis/SystemCheck.h"
 
-SessionOutcome analyseSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed, unsigned threads,
-                               std::stop_token stop, const ProgressSink& progress) {
+SessionOutcome analyseSessions(const BettingSystem& system, std::int64_t sessions, std::uint64_t seed,
+                               const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress) {
     requireValidSystem(system, sessions);
     if (exactMethodFits(system))
         return analyseExactly(system, stop, progress);

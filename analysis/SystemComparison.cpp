@@ -58,7 +58,7 @@ std::optional<InputProblem> checkComparable(const BettingSystem& a, const Bettin
 }
 
 Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::int64_t sessions, std::uint64_t seed,
-                          unsigned threads, std::stop_token stop, const ProgressSink& progress) {
+                          const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress) {
     requireValidSystem(a, sessions);
     requireValidSystem(b, sessions);
     if (const std::optional<InputProblem> problem = checkComparable(a, b))
@@ -70,7 +70,7 @@ Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::i
     const std::int64_t perBlock = sessionsPerBlock(std::max(a.rules.spinsPerSession, b.rules.spinsPerSession));
     const std::int64_t blocks = (sessions + perBlock - 1) / perBlock;
 
-    std::vector<Tally> tallies(workerCount(blocks, threads));
+    std::vector<Tally> tallies(workerCount(blocks, threads.count));
     const bool complete = runBlocks(blocks, threads, stop, progress, [&](std::int64_t block, unsigned worker) {
         Tally& tally = tallies[worker];
         const std::int64_t end = std::min(sessions, (block + 1) * perBlock);

@@ -34,4 +34,4 @@ std::optional<InputProblem> checkComparable(const BettingSystem& a, const Bettin
 // for a system checkSystem refuses or two systems checkComparable refuses;
 // when stopped it returns early with sessions == 0.
 Comparison compareSystems(const BettingSystem& a, const BettingSystem& b, std::int64_t sessions, std::uint64_t seed,
-                          unsigned threads, std::stop_token stop = {}, const ProgressSink& progress = {});
+                          const WorkerThreads& threads, std::stop_token stop = {}, const ProgressSink& progress = {});

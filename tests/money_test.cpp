@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "tests/TableFixture.h"
@@ -76,4 +78,40 @@ TEST(Money, currencyTextAndPlainText) {
         EXPECT_EQ(formatCurrencyUs(c.amount), c.currency) << c.plain;
         EXPECT_EQ(c.amount.toPlainString(), c.plain);
     }
+}
+
+TEST(Money, arithmeticThatWouldLeaveTheRangeThrowsAndEverythingElseIsExact) {
+    __extension__ using Int128 = __int128;
+    const std::int64_t edges[] = {INT64_MIN, INT64_MIN + 1,       -922'337'203'685'478, -1,       0, 1,
+                                  10'000,    922'337'203'685'477, INT64_MAX - 1,        INT64_MAX};
+    const auto fits = [](Int128 v) { return v >= INT64_MIN && v <= INT64_MAX; };
+    for (std::int64_t a : edges) {
+        for (std::int64_t b : edges) {
+            const Money x = Money::fromTenThousandths(a), y = Money::fromTenThousandths(b);
+            const Int128 sum = Int128{a} + b, difference = Int128{a} - b, product = Int128{a} * b;
+            if (fits(sum))
+                EXPECT_EQ((x + y).tenThousandths(), sum);
+            else
+                EXPECT_THROW(x + y, std::overflow_error) << a << " + " << b;
+            if (fits(difference))
+                EXPECT_EQ((x - y).tenThousandths(), difference);
+            else
+                EXPECT_THROW(x - y, std::overflow_error) << a << " - " << b;
+            if (fits(product))
+                EXPECT_EQ((x * b).tenThousandths(), product);
+            else
+                EXPECT_THROW(x * b, std::overflow_error) << a << " * " << b;
+        }
+        if (fits(Int128{a} * 100))
+            EXPECT_EQ(Money::fromCents(a).tenThousandths(), Int128{a} * 100);
+        else
+            EXPECT_THROW(Money::fromCents(a), std::overflow_error) << a;
+        if (fits(Int128{a} * 10'000))
+            EXPECT_EQ(Money::fromDollars(a).tenThousandths(), Int128{a} * 10'000);
+        else
+            EXPECT_THROW(Money::fromDollars(a), std::overflow_error) << a;
+    }
+    // The most negative amount still reads as text.
+    EXPECT_EQ(formatCurrencyUs(Money::fromTenThousandths(INT64_MIN)), "-$922,337,203,685,477.58");
+    EXPECT_EQ(Money::fromTenThousandths(INT64_MIN).toPlainString(), "-922337203685477.5808");
 }

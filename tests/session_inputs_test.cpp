@@ -30,6 +30,11 @@ TEST(SessionInputs, moneyFieldsReadDollarsAndCentsExactlyAndRefuseAnythingElse) 
         {",100", std::nullopt},
         {"1e3", std::nullopt},
         {"99999999999999999999", std::nullopt},
+        // Around the largest whole dollars a 64-bit count of ten-thousandths holds.
+        {"922,337,203,685,477", std::nullopt},
+        {"922,337,203,685,478", std::nullopt},
+        {"999,999,999,999,999.99", std::nullopt},
+        {"999,999,999.99", 99'999'999'999},
     };
     for (const Typed& c : cases) {
         const std::optional<Money> read = parseMoneyText(c.text);
@@ -66,5 +71,12 @@ TEST(SessionInputs, emptyStopLossAndTargetMeanNoneWhileEveryProblemNamesItsField
     EXPECT_NE(read.problems[0].message.find("too large"), std::string::npos) << read.problems[0].message;
     EXPECT_NE(read.problems[1].message.find("between 1 and 100,000,000"), std::string::npos)
         << read.problems[1].message;
+
+    // Beyond what money can hold, every money field still says too large.
+    texts = {"922,337,203,685,478", "400", "1", "922,337,203,685,478", "999,999,999,999,999", Progression::Flat};
+    read = readSessionFields(texts);
+    ASSERT_EQ(read.problems.size(), 3U);
+    for (const InputProblem& problem : read.problems)
+        EXPECT_NE(problem.message.find("too large"), std::string::npos) << problem.message;
 }
 } // namespace

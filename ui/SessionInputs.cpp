@@ -5,6 +5,7 @@
 
 namespace {
 constexpr std::int64_t kCentsPerDollar = 100;
+constexpr std::int64_t kTenThousandthsPerDollar = 10'000;
 // More digits than this cannot be a count any field takes, and cannot overflow.
 constexpr std::size_t kMostDigits = 15;
 
@@ -82,6 +83,9 @@ AmountText readAmount(std::string_view text, Money& amount) {
         const std::optional<std::int64_t> dollars = parseWholeNumber(whole);
         if (!dollars)
             return AmountText::NotAnAmount;
+        // Refused before it is turned into money, which it might not fit.
+        if (*dollars > kLargestFieldAmount.tenThousandths() / kTenThousandthsPerDollar)
+            return AmountText::TooLarge;
         cents = *dollars * kCentsPerDollar;
     }
     std::int64_t fractionCents = 0;
@@ -163,5 +167,35 @@ SessionFieldValues readSessionFields(const SessionFieldTexts& texts) {
         values.rules.stopLoss = readMoney(texts.stopLoss, SystemField::StopLoss, problems);
     if (!trimmed(texts.target).empty())
         values.rules.target = readMoney(texts.target, SystemField::Target, problems);
+    if (const std::string_view seed = trimmed(texts.seed); !seed.empty()) {
+        values.seed = parseWholeNumber(seed);
+        if (!values.seed)
+            values.seedProblem = "The seed must be a whole number such as 42, or empty for a fresh one.";
+    }
     return values;
+}
+
+std::vector<InputProblem> wholeChipProblems(const SessionRules& rules, Money chipValue) {
+    std::vector<InputProblem> problems;
+    const std::int64_t chip = chipValue.tenThousandths();
+    if (chip <= 0)
+        return problems;
+    const auto check = [&](SystemField field, Money amount) {
+        const std::int64_t over = amount.tenThousandths() % chip;
+        if (over == 0)
+            return;
+        const Money below = Money::fromTenThousandths(amount.tenThousandths() - over);
+        const Money above = below + chipValue;
+        std::string nearest = formatCurrencyUs(above);
+        if (below > Money{} || field != SystemField::Bankroll)
+            nearest = formatCurrencyUs(below) + " or " + nearest;
+        problems.push_back({field, fieldName(field) + " must be a whole number of " + formatCurrencyUs(chipValue) +
+                                       " chips: " + nearest + "."});
+    };
+    check(SystemField::Bankroll, rules.bankroll);
+    if (rules.stopLoss)
+        check(SystemField::StopLoss, *rules.stopLoss);
+    if (rules.target)
+        check(SystemField::Target, *rules.target);
+    return problems;
 }

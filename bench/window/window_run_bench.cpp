@@ -13,10 +13,16 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <ctime>
 #include <memory>
 #include <optional>
+#include <random>
+#include <thread>
+#include <vector>
 
+#include "analysis/AnalysisJob.h"
 #include "game/QueltaGame.h"
 #include "game/RandomGenerator.h"
 #include "layout/BetSpotCatalogue.h"
@@ -34,6 +40,7 @@ constexpr int kLeftButton = 1;
 constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr int kModalCheckMs = 20;
 constexpr auto kSlowGap = std::chrono::milliseconds(16);
+constexpr int kHandOffs = 50;
 
 // Far more than a day of spins takes, so the analysis runs from the first
 // spin to the last.
@@ -118,6 +125,84 @@ BENCHMARK_CAPTURE(dayOfQuickSpins, beside_a_running_analysis, Beside::RunningAna
 BENCHMARK_CAPTURE(dayOfQuickSpins, beside_a_finished_analysis, Beside::FinishedAnalysis)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
+
+double threadProcessorMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * kMillisecondsPerSecond + static_cast<double>(now.tv_nsec) * 1e-6;
+}
+
+// The window's side of starting and stopping analyses: Run on the exact
+// method's most work (red, 100,000 chips, 15,000 spins), then at a random
+// moment Cancel, Reset (the window hands the job over at its next look at the
+// table) or closing the window, 50 times, with the argument's number of busy
+// loops beside. Reports the longest time one of these calls, or one pass of
+// the event loop while the analysis runs, held the window's thread.
+void analysisHandOff(benchmark::State& state) {
+    std::atomic<bool> stopBusy{false};
+    std::vector<std::thread> busy;
+    for (int i = 0; i < state.range(0); ++i)
+        busy.emplace_back([&stopBusy] {
+            while (!stopBusy.load(std::memory_order_relaxed)) {
+            }
+        });
+    FrmQuelta window(std::make_unique<SteppingClock>(kSecondsPerClockReading),
+                     std::make_unique<RandomGenerator>(kSeed));
+    window.start();
+    QueltaGame& game = window.game();
+    window.openAnalysis();
+    FrmAnalysis* analysis = window.analysisWindow();
+    QApplication::processEvents();
+
+    std::mt19937_64 random(15);
+    double longestRunMs = 0, longestCancelMs = 0, longestResetMs = 0, longestCloseMs = 0, longestPassMs = 0;
+    // Wall time, and the processor time of this thread alone: on a shared
+    // machine the difference is time the thread stood waiting for a core.
+    double longestProcessorMs = 0;
+    auto timed = [&longestProcessorMs](double& longest, auto&& action) {
+        const auto start = Steady::now();
+        const double processorStart = threadProcessorMs();
+        action();
+        longestProcessorMs = std::max(longestProcessorMs, threadProcessorMs() - processorStart);
+        longest = std::max(longest, std::chrono::duration<double, std::milli>(Steady::now() - start).count());
+    };
+    for (auto _ : state) {
+        for (int pair = 0; pair < kHandOffs; ++pair) {
+            if (game.state().Stakes[slot::lblRed] == 0)
+                game.BetSpotMouseUp(slot::lblRed, kLeftButton);
+            analysis->findChild<QLineEdit*>(QStringLiteral("txtBankroll"))->setText(QStringLiteral("100000"));
+            analysis->findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("15000"));
+            timed(longestRunMs, [&] { analysis->run(); });
+            const auto until = Steady::now() + std::chrono::duration<double, std::milli>(
+                                                   std::uniform_real_distribution<double>(0, 300)(random));
+            while (Steady::now() < until)
+                timed(longestPassMs, [] { QApplication::processEvents(QEventLoop::AllEvents, 1); });
+            switch (pair % 3) {
+            case 0: timed(longestCancelMs, [&] { analysis->cancel(); }); break;
+            case 1:
+                game.cmdReset_Click();
+                timed(longestResetMs, [&] { analysis->refreshNow(); });
+                break;
+            default:
+                timed(longestCloseMs, [&] { analysis->close(); });
+                window.openAnalysis();
+                break;
+            }
+        }
+    }
+    while (AnalysisJob::jobsAtWork() != 0)
+        QApplication::processEvents(QEventLoop::AllEvents, 1);
+    stopBusy = true;
+    for (std::thread& loop : busy)
+        loop.join();
+    state.counters["longest_run_ms"] = longestRunMs;
+    state.counters["longest_cancel_ms"] = longestCancelMs;
+    state.counters["longest_reset_ms"] = longestResetMs;
+    state.counters["longest_close_ms"] = longestCloseMs;
+    state.counters["longest_event_pass_ms"] = longestPassMs;
+    state.counters["longest_processor_ms"] = longestProcessorMs;
+}
+BENCHMARK(analysisHandOff)->Arg(0)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char* argv[]) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -55,6 +56,26 @@ TEST(CheckSystem, namesTheFieldOfEveryBadInput) {
          SystemField::StopLoss},
         {"target below the bankroll", [](BettingSystem& s, auto&) { s.rules.target = Money::fromDollars(50); },
          SystemField::Target},
+        // Amounts at the ends of the money range are refused, never added up.
+        {"the most negative bankroll",
+         [](BettingSystem& s, auto&) { s.rules.bankroll = Money::fromTenThousandths(INT64_MIN); },
+         SystemField::Bankroll},
+        {"the largest bankroll",
+         [](BettingSystem& s, auto&) { s.rules.bankroll = Money::fromTenThousandths(INT64_MAX); },
+         SystemField::Bankroll},
+        {"a bankroll a cent too large",
+         [](BettingSystem& s, auto&) { s.rules.bankroll = kLargestSystemAmount + Money::fromCents(1); },
+         SystemField::Bankroll},
+        {"the most negative stop-loss",
+         [](BettingSystem& s, auto&) { s.rules.stopLoss = Money::fromTenThousandths(INT64_MIN); },
+         SystemField::StopLoss},
+        {"the largest stop-loss",
+         [](BettingSystem& s, auto&) { s.rules.stopLoss = Money::fromTenThousandths(INT64_MAX); },
+         SystemField::StopLoss},
+        {"the most negative target",
+         [](BettingSystem& s, auto&) { s.rules.target = Money::fromTenThousandths(INT64_MIN); }, SystemField::Target},
+        {"the largest target", [](BettingSystem& s, auto&) { s.rules.target = Money::fromTenThousandths(INT64_MAX); },
+         SystemField::Target},
         // The bankroll is whole chips: $100.50 in $1 chips is 100 of them.
         {"target within the odd cents",
          [](BettingSystem& s, auto&) {
@@ -79,6 +100,9 @@ TEST(CheckSystem, namesTheFieldOfEveryBadInput) {
     BettingSystem fine = redWithHundredDollars();
     fine.rules.stopLoss = Money{};
     fine.rules.target = Money::fromDollars(101);
+    EXPECT_FALSE(checkSystem(fine, kMaxSessions).has_value());
+    fine.rules.bankroll = kLargestSystemAmount - Money::fromDollars(1);
+    fine.rules.target = kLargestSystemAmount;
     EXPECT_FALSE(checkSystem(fine, kMaxSessions).has_value());
 }
 

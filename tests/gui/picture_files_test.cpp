@@ -22,8 +22,8 @@ private:
 QString fileName(const PictureFile& file) { return toQString(file.fileName); }
 
 void copyBuiltPictures(const QString& to) {
-    for (const PictureFile& file : {picture_files::europeanTable, picture_files::americanTable, picture_files::chip,
-                                    picture_files::wheel})
+    for (const PictureFile& file :
+         {picture_files::europeanTable, picture_files::americanTable, picture_files::chip, picture_files::wheel})
         ASSERT_TRUE(QFile::copy(QStringLiteral(QUELTA_PICTURES_DIR "/") + fileName(file), to + "/" + fileName(file)));
 }
 
@@ -82,10 +82,9 @@ TEST(PictureFiles, startedWithoutThePicturesTheTableIsWhiteAndStillTakesChips) {
 
     table.game().mnuAmerican_Click();
     table.game().mnuEuropean_Click();
-    EXPECT_EQ(texts(table.messages.seen),
-              QStringList({"Couldn't find the .dib file.", "Couldn't find the .DIB file.",
-                           "Couldn't find the .dib file.", "Couldn't find the .DIB file.",
-                           "Couldn't find the .DIB file."}));
+    EXPECT_EQ(texts(table.messages.seen), QStringList({"Couldn't find the .dib file.", "Couldn't find the .DIB file.",
+                                                       "Couldn't find the .dib file.", "Couldn't find the .DIB file.",
+                                                       "Couldn't find the .DIB file."}));
 }
 
 TEST(PictureFiles, aBadTableFileIsReportedAndTheGameGoesOn) {

@@ -34,6 +34,10 @@ void expectGridShows(const FrmStats& stats, const GameState& state) {
         } else {
             EXPECT_EQ(cell->text(), toQString(pocketText(code))) << i;
             EXPECT_EQ(cell->toolTip(), QString::number(state.NumberHits[static_cast<std::size_t>(code)])) << i;
+            const int hits = state.NumberHits[static_cast<std::size_t>(code)];
+            EXPECT_EQ(cell->accessibleDescription(),
+                      hits == 1 ? QStringLiteral("Come up once") : QStringLiteral("Come up %1 times").arg(hits))
+                << i;
             EXPECT_EQ(cell->palette().color(QPalette::Window), asQColor(pocketColour(code))) << i;
         }
         EXPECT_EQ(cell->palette().color(QPalette::WindowText), asQColor(colours::yellow)) << i;

@@ -1,13 +1,19 @@
 // quelta_screenshot [pictures-folder [output-folder]]
 // Runs the table window unattended and saves window-at-rest.png,
 // window-with-chips.png, stats-window.png, american-with-chips.png and
-// analysis-window.png, analysis-compare.png and analysis-wheel.png (the System
-// Analysis window after an analysis, its comparison and its wheel test). Message boxes (a missing
-// picture file) are answered at once so the run never waits for a person.
+// analysis-sessions.png, analysis-compare.png and analysis-wheel.png (the
+// System Analysis window at the size it opens at, after an analysis, its
+// comparison and its wheel test). Run at a magnified scale
+// (QT_SCALE_FACTOR=2), the analysis pictures are named with "-scale2".
+// Message boxes (a missing picture file) are answered at once so the run
+// never waits for a person.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -29,14 +35,15 @@
 namespace {
 constexpr double kSecondsPerClockReading = 0.05;
 constexpr int kModalCheckMs = 20;
+constexpr int kSettleMs = 100;
 constexpr int kLeftButton = 1;
 // A plausible system: a few straight numbers, splits, a corner and the
 // outside bets.
 constexpr std::array kBetSlots = {
     10, 20, 33, 47, 60, 75, 90, 104, 120, 133, slot::lblRed, slot::lblFirstDoz, slot::lblSecondColumn, slot::lblOdd};
 constexpr int kChipsPerSpot = 3;
-constexpr int kAnalysisWidth = 1000;
-constexpr int kAnalysisHeight = 760;
+// The sessions aim for a quarter more than they start with.
+constexpr int kTargetPercent = 125;
 constexpr int kAnalysisWaitMs = 60'000;
 // On the American wheel, the zero area's own spots as well.
 constexpr std::array kAmericanBetSlots = {slot::lblZeroA, slot::lblDoubleZero, slot::lblZeroDoubleZeroTwo, 12, 50,
@@ -49,6 +56,8 @@ void placeChips(QueltaGame& game, auto slots) {
 }
 
 bool save(QWidget* window, const QString& path) {
+    // Layouts that grew settle over a few turns of the event loop.
+    QTest::qWait(kSettleMs);
     const bool ok = window->grab().save(path);
     std::printf("%s %s\n", ok ? "saved" : "could not save", qPrintable(path));
     return ok;
@@ -98,27 +107,40 @@ int main(int argc, char* argv[]) {
     ok = save(&window, output + QStringLiteral("/american-with-chips.png")) && ok;
 
     // The analysis window after a run of the American layout, with the
-    // player's own session of the last run drawn over the bands.
+    // system played on the numbers of the last run drawn over the bands.
     window.openAnalysis();
     FrmAnalysis* analysis = window.analysisWindow();
-    analysis->resize(kAnalysisWidth, kAnalysisHeight);
+    const QString scale =
+        qApp->devicePixelRatio() > 1 ? QStringLiteral("-scale%1").arg(qRound(qApp->devicePixelRatio())) : QString();
+    const auto picture = [&](const char* name) {
+        return output + QStringLiteral("/analysis-%1%2.png").arg(QString::fromLatin1(name), scale);
+    };
+    auto* bankroll = analysis->findChild<QLineEdit*>(QStringLiteral("txtBankroll"));
+    const qlonglong start = bankroll->text().toLongLong();
+    analysis->findChild<QLineEdit*>(QStringLiteral("txtTarget"))
+        ->setText(QString::number(start * kTargetPercent / 100));
     analysis->findChild<QPushButton*>(QStringLiteral("cmdRun"))->click();
     const bool finished = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
     QApplication::processEvents();
-    ok = finished && save(analysis, output + QStringLiteral("/analysis-window.png")) && ok;
+    ok = finished && save(analysis, picture("sessions")) && ok;
 
-    // Kept as A, then one more chip on every spot of the layout, and the wheel's
-    // test over the spins so far.
+    // Kept as A, then one more chip on every spot of the layout, run from the
+    // Compare tab, and the wheel's test over the spins so far.
     analysis->findChild<QPushButton*>(QStringLiteral("cmdKeepA"))->click();
     placeChips(game, kAmericanBetSlots);
-    analysis->findChild<QPushButton*>(QStringLiteral("cmdRun"))->click();
-    const bool compared = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
     auto* tabs = analysis->findChild<QTabWidget*>(QStringLiteral("tabAnalysis"));
     tabs->setCurrentIndex(1);
+    // Where the window scrolls, the tabs' own figures are what the picture is of.
+    auto* scroll = analysis->findChild<QScrollArea*>(QStringLiteral("scrAnalysis"));
+    scroll->verticalScrollBar()->setValue(tabs->y());
+    analysis->findChild<QPushButton*>(QStringLiteral("cmdCompareRun"))->click();
+    const bool compared = QTest::qWaitFor([&] { return !analysis->running(); }, kAnalysisWaitMs);
     QApplication::processEvents();
-    ok = compared && save(analysis, output + QStringLiteral("/analysis-compare.png")) && ok;
+    ok = compared && save(analysis, picture("compare")) && ok;
     tabs->setCurrentIndex(2);
     QApplication::processEvents();
-    ok = save(analysis, output + QStringLiteral("/analysis-wheel.png")) && ok;
+    scroll->verticalScrollBar()->setValue(tabs->y());
+    QApplication::processEvents();
+    ok = save(analysis, picture("wheel")) && ok;
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -33,8 +34,11 @@ QWidget* createButton(const ControlRow& row, QWidget* parent) {
     const QString caption = button->text();
     const int room = toQRect(row.rect).width() - kButtonMarginPixels;
     const qsizetype space = caption.lastIndexOf(QLatin1Char(' '));
-    if (space > 0 && button->fontMetrics().horizontalAdvance(caption) > room)
+    if (space > 0 && button->fontMetrics().horizontalAdvance(caption) > room) {
         button->setText(caption.left(space) + QLatin1Char('\n') + caption.mid(space + 1));
+        // The break is only for the eye: a screen reader says the caption.
+        button->setAccessibleName(QString(caption).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+    }
     return button;
 }
 

@@ -1,26 +1,43 @@
 #include "ui/qt/FrmAnalysis.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QScreen>
+#include <QKeyEvent>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <new>
 #include <random>
 #include <thread>
 
+#include "analysis/FairnessJob.h"
+#include "analysis/SessionReplay.h"
 #include "analysis/SpinAnalysis.h"
 #include "analysis/WheelFairness.h"
 #include "game/QueltaGame.h"
 #include "ui/SessionInputs.h"
+#include "ui/qt/AnalysisCharts.h"
+#include "ui/qt/AnalysisText.h"
+#include "ui/qt/BesideTable.h"
 #include "ui/qt/ComparePanel.h"
+#include "ui/qt/CurrencyText.h"
+#include "ui/qt/FigureRow.h"
+#include "ui/qt/ScrollingContent.h"
 #include "ui/qt/SessionPanel.h"
 #include "ui/qt/SpinFigures.h"
 #include "ui/qt/WheelPanel.h"
 
 namespace {
-constexpr int kGapBesideTable = 8;
+// Small enough for a magnified laptop screen; the rest scrolls.
+constexpr int kMinimumWidth = 360;
+constexpr int kMinimumHeight = 240;
+// Where the screen has room, wide enough for two charts side by side that
+// read at a glance.
+constexpr int kRoomyWidth = 960;
 
 // One core stays with the table, so its spins and yields keep their pace
 // while an analysis runs.
@@ -34,6 +51,10 @@ std::uint64_t freshSeed() {
     return (static_cast<std::uint64_t>(device()) << 32) | device();
 }
 
+QString wheelName(Wheel wheel) {
+    return wheel == Wheel::European ? FrmAnalysis::tr("European") : FrmAnalysis::tr("American");
+}
+
 Wheel tableWheel(const QueltaGame& game) {
     return game.checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
 }
@@ -45,20 +66,27 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     // A view beside the table: closing the table ends the program even while
     // this window is open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    auto* whole = new QVBoxLayout(this);
-    spin_ = new SpinFigures(this);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("fraAnalysisContent"));
+    auto* whole = new QVBoxLayout(content);
+    spin_ = new SpinFigures(content);
     whole->addWidget(spin_);
-    tabs_ = new QTabWidget(this);
+    tabs_ = new QTabWidget(content);
     tabs_->setObjectName(QStringLiteral("tabAnalysis"));
-    sessions_ = new SessionPanel(
-        tabs_, [this] { run(); }, [this] { cancel(); });
+    sessions_ = new SessionPanel(tabs_, {.run = [this] { run(); },
+                                         .cancel = [this] { cancel(); },
+                                         .copy = [this] { copyResults(); },
+                                         .edited = [this] { inputsChanged(); },
+                                         .left = [this](std::size_t slot) { fieldLeft(slot); }});
     compare_ = new ComparePanel(
-        tabs_, [this] { keepAsA(); }, [this] { forgetA(); });
+        tabs_, {.keep = [this] { keepAsA(); }, .forget = [this] { forgetA(); }, .run = [this] { run(); }});
     wheel_ = new WheelPanel(tabs_);
     tabs_->addTab(sessions_, tr("&Sessions"));
     tabs_->addTab(compare_, tr("C&ompare"));
     tabs_->addTab(wheel_, tr("&Wheel"));
     whole->addWidget(tabs_, 1);
+    scroll_ = makeScrollingContent(*this, content);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     timer_.setInterval(kRefreshMs);
     connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -68,26 +96,26 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
 FrmAnalysis::~FrmAnalysis() = default;
 
 void FrmAnalysis::open(const QWidget& table) {
-    if (!placed_) {
-        placed_ = true;
+    if (!placed_)
         setWindowIcon(table.windowIcon());
-        adjustSize();
-        // Beside the table where the screen has room, else where the window
-        // system puts it.
-        const QRect frame = table.frameGeometry();
-        const QScreen* screen = table.screen() != nullptr ? table.screen() : QGuiApplication::primaryScreen();
-        const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
-        const QPoint right(frame.right() + kGapBesideTable, frame.top());
-        if (room.isNull() || right.x() + width() <= room.right())
-            move(right);
-        else if (frame.left() - kGapBesideTable - width() >= room.left())
-            move(frame.left() - kGapBesideTable - width(), frame.top());
-    }
     if (isMinimized())
         showNormal();
+    placeOnScreen(table);
     show();
     raise();
     activateWindow();
+}
+
+// The first time beside the table at a size the screen holds; every time
+// wholly on the screen.
+void FrmAnalysis::placeOnScreen(const QWidget& table) {
+    if (!placed_) {
+        placed_ = true;
+        const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize natural = scroll_->widget()->sizeHint() + QSize(scrollBar, 0);
+        placeBesideTable(*this, table, natural, natural.expandedTo(QSize(kRoomyWidth + scrollBar, 0)));
+    }
+    keepOnScreen(*this, table);
 }
 
 FrmAnalysis::TableSeen FrmAnalysis::seeTable() const {
@@ -115,69 +143,196 @@ void FrmAnalysis::tick() {
             const SpinAnalysis spin = analyseSpin(snapshotOf(game_.state(), SessionRules{}));
             spin_->showSpin(spin);
             sessions_->suggestBankroll(spin.amountBet);
+            if (seen_)
+                inputsChanged();
+            else
+                showExactAnswers();
         }
         if (!seen_ || seen_->hits != now.hits || seen_->wheel != now.wheel)
-            wheel_->showReport(testFairness(now.wheel, now.hits));
+            fairnessWanted_ = true;
         if (!seen_ || seen_->ledgerSpins != now.ledgerSpins || seen_->reinitialisations != now.reinitialisations)
             showOwnSession();
         seen_ = now;
     }
+    pollFairness(now);
     if (job_)
         pollJob();
+    if (stopping_)
+        pollStopping();
+}
+
+// One fairness report is worked out at a time, off this thread; hits that
+// change meanwhile are judged when it is done, so a run of quick spins costs
+// one report at a time however fast the hits change.
+void FrmAnalysis::pollFairness(const TableSeen& now) {
+    if (fairness_ && fairness_->finished()) {
+        wheel_->showReport(fairness_->report());
+        fairness_.reset();
+    }
+    if (fairnessWanted_ && !fairness_) {
+        fairnessWanted_ = false;
+        fairness_ = std::make_unique<FairnessJob>(now.wheel, now.hits, startThread_);
+    }
 }
 
 void FrmAnalysis::tableReinitialised() {
     const bool wasRunning = running();
-    job_.reset();
-    sessions_->showRunning(false);
+    letJobStop();
+    showRunning(false);
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
+    stoppingShown_ = false;
     if (wasRunning)
         sessions_->showStatus(tr("The table was re-initialised, so the analysis was stopped. Press Run to analyse "
                                  "the table as it is now."));
 }
 
+namespace {
+// Every problem the fields have, the layout's included: what the fields say,
+// whole chips, and what the analyser refuses.
+std::vector<InputProblem> problemsOf(const SessionFieldValues& values, const GameState& state) {
+    std::vector<InputProblem> problems = values.problems;
+    const BettingSystem system = snapshotOf(state, values.rules);
+    if (problems.empty())
+        problems = wholeChipProblems(values.rules, unitRow(system.unit).chipValue);
+    if (problems.empty())
+        if (const std::optional<InputProblem> problem = checkSystem(system, values.sessions))
+            problems.push_back(*problem);
+    return problems;
+}
+} // namespace
+
 std::optional<BettingSystem> FrmAnalysis::readSystem() {
-    // The suggested bankroll follows the layout as it is at this moment.
+    // The suggested bankroll follows the layout as it is at this moment, and
+    // whether the number of sessions counts follows the fields as they are,
+    // however they were filled in.
     refreshNow();
+    showExactAnswers();
     sessions_->clearProblems();
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
-    if (!values.problems.empty()) {
-        sessions_->showProblems(values.problems);
+    const std::vector<InputProblem> problems = problemsOf(values, game_.state());
+    if (!problems.empty() || !values.seedProblem.empty()) {
+        sessions_->showProblems(problems);
         return std::nullopt;
     }
-    BettingSystem system = snapshotOf(game_.state(), values.rules);
-    if (const std::optional<InputProblem> problem = checkSystem(system, values.sessions)) {
-        sessions_->showProblems({*problem});
+    return snapshotOf(game_.state(), values.rules);
+}
+
+void FrmAnalysis::inputsChanged() {
+    changedSinceRun_ = true;
+    if (outcomeShown_) {
+        sessions_->showStale(true);
+        compare_->showStale(true);
+    }
+    // A message goes as soon as its field is put right; new ones wait until
+    // the player leaves the field.
+    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    sessions_->showProblems(problemsOf(values, game_.state()), values.seedProblem, sessions_->shownSlots());
+    showExactAnswers();
+}
+
+void FrmAnalysis::fieldLeft(std::size_t slot) {
+    if (std::find(visited_.begin(), visited_.end(), slot) == visited_.end())
+        visited_.push_back(slot);
+    const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    sessions_->showProblems(problemsOf(values, game_.state()), values.seedProblem, visited_);
+}
+
+void FrmAnalysis::showExactAnswers() {
+    SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
+    // The number of sessions is what is being decided, so its own problems
+    // do not count; while another field is half typed the answer stays.
+    std::erase_if(values.problems, [](const InputProblem& p) { return p.field == SystemField::Sessions; });
+    values.sessions = 1;
+    if (!values.problems.empty())
+        return;
+    // A comparison is always simulated, so with A kept the field counts.
+    sessions_->showExactAnswers(!keptA_ && problemsOf(values, game_.state()).empty() &&
+                                exactMethodFits(snapshotOf(game_.state(), values.rules)));
+}
+
+std::optional<BettingSystem> FrmAnalysis::comparableA(const BettingSystem& b) {
+    if (!keptA_)
+        return std::nullopt;
+    if (checkComparable(*keptA_, b)) {
+        compare_->showStatus(tr("A was kept on the %1 wheel and the table now has the %2 wheel: a comparison needs "
+                                "both on the same wheel. Switch the wheel back, or Forget A and keep a new one.")
+                                 .arg(wheelName(keptA_->wheel), wheelName(b.wheel)));
         return std::nullopt;
     }
-    return system;
+    compare_->showStatus(QStringLiteral(" "));
+    return keptA_;
+}
+
+void FrmAnalysis::copyResults() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(figuresText(*this));
 }
 
 void FrmAnalysis::run() {
     if (running())
         return;
     const std::optional<BettingSystem> system = readSystem();
-    if (!system)
+    if (!system) {
+        // The messages stand beside the fields.
+        tabs_->setCurrentWidget(sessions_);
         return;
+    }
     const SessionFieldValues values = readSessionFields(sessions_->fieldTexts());
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
+    changedSinceRun_ = false;
     jobSystem_ = *system;
-    job_ = std::make_unique<AnalysisJob>(*system, keptA_, values.sessions, freshSeed(), analysisThreads());
-    sessions_->showRunning(true);
+    jobA_ = comparableA(*system);
+    try {
+        job_ = std::make_unique<AnalysisJob>(*system, jobA_, values.sessions, values.seed.value_or(freshSeed()),
+                                             analysisThreads(), startThread_);
+    } catch (const std::bad_alloc&) {
+        sessions_->showStatus(QString::fromLatin1(AnalysisJob::kNoMemory));
+        return;
+    }
+    showRunning(true);
     sessions_->showStatus(tr("Analysing..."));
+    stoppingShown_ = false;
     timer_.start();
+    pollJob(); // a job that could not start says so at once
+}
+
+void FrmAnalysis::showRunning(bool running) {
+    sessions_->showRunning(running);
+    compare_->holdKept(running);
+}
+
+void FrmAnalysis::letJobStop() {
+    if (!job_)
+        return;
+    job_->cancel();
+    // The job's threads hold what they use, so the one it replaces (if any)
+    // may go at once, still stopping; only the latest is watched.
+    stopping_ = std::move(job_);
 }
 
 void FrmAnalysis::cancel() {
     if (!running())
         return;
-    job_.reset();
-    sessions_->showRunning(false);
-    sessions_->showStatus(tr("Cancelled."));
+    letJobStop();
+    showRunning(false);
+    sessions_->showStatus(tr("Stopping..."));
+    stoppingShown_ = true;
+    pollStopping();
+}
+
+// "Stopping..." stays until the cancelled job's threads have let go of the
+// processor, or a new run takes over the status.
+void FrmAnalysis::pollStopping() {
+    if (!stopping_->finished())
+        return;
+    stopping_.reset();
+    if (stoppingShown_)
+        sessions_->showStatus(tr("Cancelled."));
+    stoppingShown_ = false;
 }
 
 void FrmAnalysis::pollJob() {
@@ -185,7 +340,7 @@ void FrmAnalysis::pollJob() {
     if (!job_->finished())
         return;
     const std::unique_ptr<AnalysisJob> done = std::move(job_);
-    sessions_->showRunning(false);
+    showRunning(false);
     if (!done->error().empty()) {
         sessions_->showStatus(QString::fromStdString(done->error()));
         return;
@@ -196,24 +351,63 @@ void FrmAnalysis::pollJob() {
     }
     const AnalysisJob::Result& result = *done->result();
     sessions_->showOutcome(result.sessions, jobSystem_);
-    if (result.comparison)
-        compare_->showComparison(*result.comparison, jobSystem_);
+    if (result.comparison && jobA_)
+        compare_->showComparison(*result.comparison, *jobA_, jobSystem_);
     outcomeShown_ = true;
-    sessions_->showStatus(result.comparison ? tr("Done; the comparison with A is under Compare.") : tr("Done."));
+    if (changedSinceRun_) {
+        sessions_->showStale(true);
+        compare_->showStale(true);
+    }
+    QString status = result.comparison ? tr("Done; the comparison with A is under Compare.") : tr("Done.");
+    if (result.threadsStarted < result.threadsWanted)
+        status += tr(" It ran on %1 of %2 threads: the system had no more to spare.")
+                      .arg(result.threadsStarted)
+                      .arg(result.threadsWanted);
+    sessions_->showStatus(status);
     showOwnSession();
 }
 
 void FrmAnalysis::showOwnSession() {
     if (!outcomeShown_)
         return;
-    std::vector<Money> net;
-    net.reserve(game_.state().ledger.size());
-    for (const LedgerEntry& entry : game_.state().ledger.entries())
-        net.push_back(entry.returned - entry.bet);
-    sessions_->showOwnSession(net);
+    const std::vector<LedgerEntry>& ledger = game_.state().ledger.entries();
+    std::vector<PocketCode> pockets;
+    pockets.reserve(ledger.size());
+    // The line is the analysed system on the player's numbers; when the
+    // player's own bets were not that system's, the line is not their money.
+    const Money layout = analyseSpin(jobSystem_).amountBet;
+    bool ownBetsDiffer = jobSystem_.rules.progression != Progression::Flat;
+    for (const LedgerEntry& entry : ledger) {
+        // A spin with nothing on the layout (the fresh wheel's own) was not played.
+        if (entry.bet == Money{})
+            continue;
+        pockets.push_back(entry.pocket);
+        ownBetsDiffer = ownBetsDiffer || entry.bet != layout;
+    }
+    ReplayedSession replay;
+    try {
+        replay = replaySession(jobSystem_, pockets);
+    } catch (const std::invalid_argument&) {
+        return; // numbers of another wheel: the figures are about to be cleared
+    }
+    const QList<QPointF> points = ownSessionPoints(replay.bankrollChips, unitRow(jobSystem_.unit).chipValue);
+    QString note;
+    if (!pockets.empty()) {
+        note = ownBetsDiffer ? tr("The red line is this system played on the %1 numbers of your table since it was "
+                                  "last re-initialised; your own bets differed, so your money went another way.")
+                                   .arg(pockets.size())
+                             : tr("The red line is your own session since the table was last re-initialised.");
+        if (replay.end && *replay.end != SessionEnd::SpinsDone)
+            note += tr(" It stops after spin %1, where this system stops: %2.")
+                        .arg(replay.bankrollChips.size() - 1)
+                        .arg(endName(*replay.end).toLower());
+    }
+    sessions_->showOwnSession(points, note);
 }
 
 void FrmAnalysis::keepAsA() {
+    if (running())
+        return; // the running comparison belongs to the A it started with
     const std::optional<BettingSystem> system = readSystem();
     if (!system) {
         tabs_->setCurrentWidget(sessions_);
@@ -222,11 +416,17 @@ void FrmAnalysis::keepAsA() {
     keptA_ = system;
     sessions_->holdBankroll();
     compare_->showKept(&*keptA_);
+    compare_->showStatus(QStringLiteral(" "));
+    showExactAnswers();
 }
 
 void FrmAnalysis::forgetA() {
+    if (running())
+        return;
     keptA_.reset();
     compare_->showKept(nullptr);
+    compare_->showStatus(QStringLiteral(" "));
+    showExactAnswers();
 }
 
 // Closing the window stops its analysis; the window itself stays, hidden,
@@ -234,6 +434,15 @@ void FrmAnalysis::forgetA() {
 void FrmAnalysis::closeEvent(QCloseEvent* event) {
     cancel();
     QWidget::closeEvent(event);
+}
+
+// Esc closes the window as it closes a dialog: a field passes the key on.
+void FrmAnalysis::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmAnalysis::showEvent(QShowEvent* event) {

@@ -7,12 +7,15 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "analysis/AnalysisJob.h"
 #include "analysis/BettingSystem.h"
 #include "ui/Screen.h"
 
 class ComparePanel;
+class FairnessJob;
+class QScrollArea;
 class QTabWidget;
 class QueltaGame;
 class SessionPanel;
@@ -41,7 +44,11 @@ public:
     void cancel();
     void keepAsA();
     void forgetA();
+    // Puts every figure on show on the clipboard as text.
+    void copyResults();
     bool running() const { return job_ != nullptr; }
+    // How the window starts an analysis's threads; a test makes it fail.
+    void setThreadStarter(ThreadStarter start) { startThread_ = std::move(start); }
     // Reads the table now rather than at the next turn of the live timer.
     void refreshNow();
 
@@ -50,6 +57,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -68,20 +76,47 @@ private:
     void tick();
     void tableReinitialised();
     void pollJob();
+    void pollFairness(const TableSeen& now);
+    void pollStopping();
+    // Hands the running job over to stop on its own threads; never waits.
+    void letJobStop();
+    void showRunning(bool running);
     void showOwnSession();
     std::optional<BettingSystem> readSystem();
+    // A field or the table changed: the figures no longer match, a field
+    // put right loses its message, and the Sessions field shows whether the
+    // exact method will answer.
+    void inputsChanged();
+    void fieldLeft(std::size_t slot);
+    void showExactAnswers();
+    void placeOnScreen(const QWidget& table);
+    // The system kept as A when it can be compared with `b`; says on Compare
+    // why not when it cannot.
+    std::optional<BettingSystem> comparableA(const BettingSystem& b);
 
     const QueltaGame& game_;
     QTimer timer_;
     SpinFigures* spin_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     SessionPanel* sessions_ = nullptr;
     ComparePanel* compare_ = nullptr;
     WheelPanel* wheel_ = nullptr;
     std::optional<TableSeen> seen_;
     std::unique_ptr<AnalysisJob> job_;
+    std::unique_ptr<FairnessJob> fairness_;
+    bool fairnessWanted_ = false;
+    // A cancelled job until its threads have stopped, for "Stopping...".
+    std::unique_ptr<AnalysisJob> stopping_;
+    ThreadStarter startThread_ = startPlainThread;
+    bool stoppingShown_ = false;
     BettingSystem jobSystem_;
+    std::optional<BettingSystem> jobA_;
     bool outcomeShown_ = false;
     std::optional<BettingSystem> keptA_;
     bool placed_ = false;
+    // The fields the player has left at least once: their problems show.
+    std::vector<std::size_t> visited_;
+    // An input changed while the figures on show (or on their way) were computed.
+    bool changedSinceRun_ = false;
 };

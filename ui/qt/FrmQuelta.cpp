@@ -1,5 +1,6 @@
 #include "ui/qt/FrmQuelta.h"
 
+#include <QAccessible>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -14,16 +15,32 @@
 #include "ui/qt/ChipMarker.h"
 #include "ui/qt/ControlFactory.h"
 #include "ui/qt/ControlLook.h"
+#include "ui/qt/CurrencyText.h"
 #include "ui/qt/FontSetup.h"
 #include "ui/qt/FrmAnalysis.h"
+#include "ui/qt/LayoutFocus.h"
 #include "ui/qt/MenuBarMirror.h"
 #include "ui/qt/QtScreen.h"
+#include "ui/qt/SpotAccessible.h"
 #include "ui/qt/SpotLabel.h"
 #include "ui/qt/TableSurface.h"
 #include "ui/qt/WindowPlacement.h"
 
 namespace {
 constexpr int kOutsideHitLabels = 12;
+// The bets the hit counts count, in the order of the labels.
+constexpr std::array<std::string_view, kOutsideHitLabels> kHitLabelBets = {"Low",
+                                                                           "High",
+                                                                           "Even",
+                                                                           "Red",
+                                                                           "Black",
+                                                                           "Odd",
+                                                                           "the first dozen",
+                                                                           "the second dozen",
+                                                                           "the third dozen",
+                                                                           "the first column",
+                                                                           "the second column",
+                                                                           "the third column"};
 
 template <typename Handler>
 void onClick(QWidget* widget, QueltaGame& game, Handler handler) {
@@ -36,6 +53,13 @@ FrmQuelta::FrmQuelta(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource>
     : clock_(clock ? std::move(clock) : std::make_unique<SystemClock>()),
       random_(random ? std::move(random) : std::make_unique<RandomGenerator>()),
       screen_(std::make_unique<QtScreen>(*this)), game_(std::make_unique<QueltaGame>(*screen_, *clock_, *random_)) {
+    // Before any spot exists: naming a spot already builds its accessible
+    // interface while a screen reader listens, and the first one is kept.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(spotAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     const WindowDesign& design = mainWindowDesign();
     setObjectName(toQString(design.name));
     setWindowTitle(toQString(design.caption));
@@ -52,14 +76,19 @@ FrmQuelta::FrmQuelta(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource>
 
     buildControls();
     buildOverlay();
+    buildKeyboardLayout();
+    describeDisplays();
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-FrmQuelta::~FrmQuelta() = default;
+// The layout's control goes first: losing the focus it reaches for the spots
+// and the game, which must still be there.
+FrmQuelta::~FrmQuelta() { delete layoutFocus_; }
 
 void FrmQuelta::start() {
     game_->Form_Load();
+    announceResults();
     show();
 }
 
@@ -129,9 +158,35 @@ void FrmQuelta::buildOverlay() {
         hits->setText(toQString(kBlankCaption));
         hits->setFont(designFont(overlay::hitLabelFont));
         setWidgetTextColour(hits, overlay::hitLabelText);
+        hits->setAccessibleDescription(
+            tr("Times %1 has come up").arg(toQString(kHitLabelBets[static_cast<std::size_t>(i)])));
         controls_.add(ctl::outsideHitLabel(i), hits);
     }
     updateSpotNames();
+}
+
+// Last of the table's controls: above every other, first in nothing but the
+// tab order, which reaches it after the buttons.
+void FrmQuelta::buildKeyboardLayout() {
+    layoutFocus_ = new LayoutFocus([this] { return playWheel(); },
+                                   [this](int slot) { return spots_[static_cast<std::size_t>(slot)]; }, table_);
+    layoutFocus_->setObjectName(QStringLiteral("picLayout"));
+    layoutFocus_->setGeometry(toQRect(kTableArea));
+}
+
+// A figure read out alone means little; its heading says what it counts.
+void FrmQuelta::describeDisplays() {
+    static constexpr std::array<std::pair<ControlRef, const char*>, 6> headings = {{
+        {ctl::lblWinningNumber, "Winning Number"},
+        {ctl::lblSpins, "Spin Number"},
+        {ctl::lblWinnings, "Winnings or losses"},
+        {ctl::lblTotalAmountBet, "Amount Bet"},
+        {ctl::lblYouWon, "Win Pay Out, in chips"},
+        {ctl::lblRes(1), "Last Number"},
+    }};
+    for (const auto& [ref, heading] : headings)
+        if (QWidget* widget = controls_.find(ref))
+            widget->setAccessibleDescription(tr(heading));
 }
 
 void FrmQuelta::buildMenus() {
@@ -158,15 +213,63 @@ void FrmQuelta::openAnalysis() {
     analysis_->open(*this);
 }
 
+Wheel FrmQuelta::playWheel() const { return game_->checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American; }
+
 void FrmQuelta::updateSpotNames() {
-    const Wheel wheel = game_->checked(MenuItem::mnuEuropean) ? Wheel::European : Wheel::American;
+    const Wheel wheel = playWheel();
     for (const BetSpot& spot : betSpots())
         spots_[static_cast<std::size_t>(spot.slot)]->setAccessibleName(
             QString::fromStdString(accessibleSpotName(spot, wheel)));
+    if (layoutFocus_)
+        layoutFocus_->wheelChanged();
 }
 
 void FrmQuelta::describeSpotChips(int displaySlot, const QString& chipCaption) {
     const QString chips = chipCaption.trimmed();
-    spots_[static_cast<std::size_t>(displaySlot)]->setAccessibleDescription(
-        chips.isEmpty() ? tr("No chips") : tr("Chips: %1").arg(chips));
+    SpotLabel* spot = spots_[static_cast<std::size_t>(displaySlot)];
+    spot->setAccessibleDescription(chips.isEmpty() ? tr("No chips") : tr("Chips: %1").arg(chips));
+    spot->setChips(chips.toInt());
+    QAccessibleValueChangeEvent event(spot, spot->chips());
+    QAccessible::updateAccessibility(&event);
+}
+
+namespace {
+// A new name is an event of its own; the same name again must still be heard.
+void announceName(QWidget* label, const QString& words) {
+    if (label == nullptr)
+        return;
+    const bool same = label->accessibleName() == words;
+    label->setAccessibleName(words);
+    if (same) {
+        QAccessibleEvent event(label, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString pocketWords(PocketCode code) {
+    const QString colour = isZero(code)        ? FrmQuelta::tr("green")
+                           : isRedNumber(code) ? FrmQuelta::tr("red")
+                                               : FrmQuelta::tr("black");
+    return FrmQuelta::tr("%1 %2").arg(toQString(pocketText(code)), colour);
+}
+} // namespace
+
+void FrmQuelta::announceResults() {
+    const GameState& state = game_->state();
+    const auto text = [this](ControlRef ref) {
+        auto* label = qobject_cast<QLabel*>(controls_.find(ref));
+        return label ? label->text().trimmed() : QString();
+    };
+    announceName(controls_.find(ctl::lblWinningNumber),
+                 state.WinningNumber == kNoNumber ? tr("Winning number")
+                                                  : tr("Winning number %1").arg(pocketWords(state.WinningNumber)));
+    const QString payOut = text(ctl::lblYouWon);
+    announceName(controls_.find(ctl::lblYouWon), payOut.isEmpty() ? tr("Win pay out")
+                                                 : payOut == u"1" ? tr("Win pay out 1 chip")
+                                                                  : tr("Win pay out %1 chips").arg(payOut));
+    const bool behind = state.Winnings < Money{};
+    announceName(controls_.find(ctl::lblWinnings),
+                 text(ctl::lblWinnings).isEmpty() ? tr("Winnings")
+                                                  : (behind ? tr("Losses %1").arg(currencyText(-state.Winnings))
+                                                            : tr("Winnings %1").arg(currencyText(state.Winnings))));
 }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -9,6 +10,7 @@
 #include "ui/qt/ControlFactory.h"
 #include "ui/qt/ControlLook.h"
 #include "ui/qt/FontSetup.h"
+#include "ui/qt/StatsGridFocus.h"
 #include "ui/qt/WindowPlacement.h"
 
 FrmStats::FrmStats(QueltaGame& game) : QWidget(nullptr), game_(game) {
@@ -40,6 +42,10 @@ FrmStats::FrmStats(QueltaGame& game) : QWidget(nullptr), game_(game) {
         applyLabelStyle(cell, LabelStyle::ResultCell, statsCell::text, statsCell::emptyBack);
         cells_[static_cast<std::size_t>(i)] = cell;
     }
+
+    // Last, so that it lies over the entries and Tab reaches it after the buttons.
+    grid_ = new StatsGridFocus(cells_, this);
+    grid_->setObjectName(QStringLiteral("picStatsGrid"));
 
     const auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromLatin1(name)); };
     connect(button("cmdClose"), &QPushButton::clicked, this, [this] { game_.frmStats_cmdClose_Click(); });
@@ -80,6 +86,10 @@ void FrmStats::refresh() {
         }
         if (shown.hits != hits) {
             cell->setToolTip(hits < 0 ? QString() : QString::number(hits));
+            // What the mouse finds in the tooltip, a screen reader reads here.
+            cell->setAccessibleDescription(hits < 0    ? QString()
+                                           : hits == 1 ? tr("Come up once")
+                                                       : tr("Come up %1 times").arg(hits));
             shown.hits = hits;
         }
     }
@@ -90,6 +100,16 @@ void FrmStats::refresh() {
 void FrmStats::closeEvent(QCloseEvent* event) {
     event->ignore();
     game_.frmStats_QueryClose();
+}
+
+// Esc does what the window's Close button does.
+void FrmStats::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (auto* close = findChild<QPushButton*>(QStringLiteral("cmdExit")))
+            close->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmStats::showEvent(QShowEvent* event) {

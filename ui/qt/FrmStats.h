@@ -10,6 +10,7 @@
 
 class QLabel;
 class QueltaGame;
+class StatsGridFocus;
 
 // The statistics window: the last 400 winning numbers in a 20 x 20 grid,
 // each with its number's hit count as tooltip. Its buttons and a close
@@ -29,9 +30,12 @@ public:
     // Entries painted since the window was built, for checks that a hidden
     // window does no work.
     long long cellsPainted() const { return cellsPainted_; }
+    // The grid as the keyboard's one control over the entries.
+    StatsGridFocus* gridFocus() const { return grid_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -46,6 +50,7 @@ private:
     QueltaGame& game_;
     std::array<QLabel*, kStatsCellCount> cells_{};
     std::array<QLabel*, 3> lbl400_{};
+    StatsGridFocus* grid_ = nullptr;
     std::array<Painted, kStatsCellCount> painted_{};
     ResultHistory history_;
     NumberHitCounts hits_{};

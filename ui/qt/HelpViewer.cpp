@@ -39,6 +39,9 @@ void showHelpFile(QWidget* parent, const QString& fileName) {
         browser->setObjectName("helpViewer");
         browser->setOpenExternalLinks(false);
         browser->resize(kViewerSize);
+        // A caret to read by, line by line, as well as links to Tab through.
+        browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+        browser->setAccessibleName(QStringLiteral("Quelta Help"));
     }
     browser->setProperty("helpFile", path);
 

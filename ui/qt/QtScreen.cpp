@@ -50,6 +50,14 @@ void QtScreen::setCaption(ControlRef control, std::string_view text) {
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(caption);
     }
+    // A spin settles by showing its pay out and then the winnings; only then
+    // are all three figures of the spin on the table to be told.
+    if (control == ctl::lblYouWon) {
+        payOutShown_ = true;
+    } else if (control == ctl::lblWinnings && payOutShown_) {
+        payOutShown_ = false;
+        window_.announceResults();
+    }
     if (captionHook_)
         captionHook_(control, text);
 }

@@ -72,4 +72,6 @@ private:
     QPointer<FrmAbout> splash_;
     std::function<void()> yieldHook_;
     CaptionHook captionHook_;
+    // Set by the pay out a settling spin shows; its winnings follow at once.
+    bool payOutShown_ = false;
 };

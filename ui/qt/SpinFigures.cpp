@@ -12,7 +12,7 @@ constexpr int kFigureColumns = 2; // caption and value, twice across
 constexpr int kRowsPerColumn = 5;
 
 QString outcomeText(const PocketResult& result) {
-    return QObject::tr("%1 (on %2)")
+    return QObject::tr("%1 (when %2 comes up)")
         .arg(signedMoneyText(result.net))
         .arg(QString::fromLatin1(pocketText(result.pocket).data(),
                                  static_cast<qsizetype>(pocketText(result.pocket).size())));

@@ -3,15 +3,11 @@
 #include <QMouseEvent>
 
 namespace {
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-constexpr int kMiddleButton = 4;
-
 int buttonCode(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return kLeftButton;
-    case Qt::RightButton: return kRightButton;
-    case Qt::MiddleButton: return kMiddleButton;
+    case Qt::LeftButton: return SpotLabel::kLeftButton;
+    case Qt::RightButton: return SpotLabel::kRightButton;
+    case Qt::MiddleButton: return SpotLabel::kMiddleButton;
     default: return 0;
     }
 }
@@ -25,7 +21,11 @@ void SpotLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void SpotLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const int code = buttonCode(event->button());
-    if (code != 0 && onMouseUp_)
-        onMouseUp_(displaySlot_, code);
+    if (const int code = buttonCode(event->button()); code != 0)
+        release(code);
+}
+
+void SpotLabel::release(int button) {
+    if (onMouseUp_)
+        onMouseUp_(displaySlot_, button);
 }
