@@ -31,6 +31,15 @@ std::string_view typeName(const toml::node& node) {
     return "nothing";
 }
 
+// "key" in quotes. Built by appending: GCC 12 warns falsely (-Wrestrict) about
+// a literal added to a temporary string.
+std::string quotedKey(std::string_view key) {
+    std::string text = "\"";
+    text += key;
+    text += '"';
+    return text;
+}
+
 template <typename T, std::size_t N>
 std::string wordList(const std::array<Word<T>, N>& words) {
     std::string list;
@@ -93,8 +102,8 @@ public:
     }
 
     [[noreturn]] void wrongType(const toml::node& node, std::string_view key, std::string_view expected) const {
-        fail(node.source(), "\"" + std::string(key) + "\" expected " + std::string(expected) + ", found " +
-                                std::string(typeName(node)));
+        fail(node.source(),
+             quotedKey(key) + " expected " + std::string(expected) + ", found " + std::string(typeName(node)));
     }
 
     const toml::table& table(const toml::node& node, std::string_view key) const {
@@ -108,7 +117,7 @@ public:
             wrongType(node, key, "a list");
         const toml::array& list = *node.as_array();
         if (list.empty() || list.size() > longest)
-            fail(node.source(), "\"" + std::string(key) + "\" expected a list of 1 to " + std::to_string(longest) +
+            fail(node.source(), quotedKey(key) + " expected a list of 1 to " + std::to_string(longest) +
                                     " entries, found " + std::to_string(list.size()));
         return list;
     }
@@ -130,8 +139,8 @@ public:
             wrongType(node, key, "a whole number from " + std::to_string(least) + " to " + std::to_string(most));
         const std::int64_t value = node.as_integer()->get();
         if (value < least || value > most)
-            fail(node.source(), "\"" + std::string(key) + "\" expected a whole number from " + std::to_string(least) +
-                                    " to " + std::to_string(most) + ", found " + std::to_string(value));
+            fail(node.source(), quotedKey(key) + " expected a whole number from " + std::to_string(least) + " to " +
+                                    std::to_string(most) + ", found " + std::to_string(value));
         return value;
     }
 
@@ -157,7 +166,7 @@ public:
                 found << node.as_integer()->get();
             else
                 found << dollars;
-            fail(node.source(), "\"" + std::string(key) + "\" expected " + range + ", found " + found.str());
+            fail(node.source(), quotedKey(key) + " expected " + range + ", found " + found.str());
         }
         return Money::fromCents(static_cast<std::int64_t>(quarters) * 25);
     }
@@ -167,7 +176,7 @@ public:
         const std::string text = string(node, key);
         if (auto value = valueOf(words, text))
             return *value;
-        fail(node.source(), "\"" + std::string(key) + "\" expected " + wordList(words) + ", found \"" + text + "\"");
+        fail(node.source(), quotedKey(key) + " expected " + wordList(words) + ", found \"" + text + "\"");
     }
 
     template <std::size_t N>
@@ -176,7 +185,7 @@ public:
         for (std::size_t i = 0; i < N; ++i)
             if (kinds[i] == text)
                 return i;
-        fail(node.source(), "\"" + std::string(key) + "\" expected " + kindList(kinds) + ", found \"" + text + "\"");
+        fail(node.source(), quotedKey(key) + " expected " + kindList(kinds) + ", found \"" + text + "\"");
     }
 
     std::vector<std::int64_t> units(const toml::node& node, std::string_view key) const {
@@ -201,7 +210,7 @@ public:
                     return Move{MoveKind::Back, by};
             }
         }
-        fail(node.source(), "\"" + std::string(key) + "\" expected " + expected + ", found \"" + text + "\"");
+        fail(node.source(), quotedKey(key) + " expected " + expected + ", found \"" + text + "\"");
     }
 
     SpotChips spot(const toml::node& node, Wheel wheel) const {

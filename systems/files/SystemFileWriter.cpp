@@ -41,7 +41,7 @@ std::string numbers(const std::vector<T>& list) {
 std::string move(const Move& move) {
     std::string word(wordFor(kMoveWords, move.kind));
     if (move.kind == MoveKind::Back && move.by != 1)
-        word += " " + std::to_string(move.by);
+        word.append(1, ' ').append(std::to_string(move.by));
     return tomlString(word);
 }
 

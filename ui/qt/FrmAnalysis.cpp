@@ -14,6 +14,7 @@
 #include <random>
 #include <thread>
 
+#include "analysis/FairnessJob.h"
 #include "analysis/SessionReplay.h"
 #include "analysis/SpinAnalysis.h"
 #include "analysis/WheelFairness.h"
@@ -164,17 +165,32 @@ void FrmAnalysis::tick() {
                 showExactAnswers();
         }
         if (!seen_ || seen_->hits != now.hits || seen_->wheel != now.wheel)
-            wheel_->showReport(testFairness(now.wheel, now.hits));
+            fairnessWanted_ = true;
         if (!seen_ || seen_->ledgerSpins != now.ledgerSpins || seen_->reinitialisations != now.reinitialisations)
             showOwnSession();
         seen_ = now;
     }
+    pollFairness(now);
     if (job_)
         pollJob();
     if (systemJob_)
         pollSystemJob();
     if (stopping_)
         pollStopping();
+}
+
+// One fairness report is worked out at a time, off this thread; hits that
+// change meanwhile are judged when it is done, so a run of quick spins costs
+// one report at a time however fast the hits change.
+void FrmAnalysis::pollFairness(const TableSeen& now) {
+    if (fairness_ && fairness_->finished()) {
+        wheel_->showReport(fairness_->report());
+        fairness_.reset();
+    }
+    if (fairnessWanted_ && !fairness_) {
+        fairnessWanted_ = false;
+        fairness_ = std::make_unique<FairnessJob>(now.wheel, now.hits, startThread_);
+    }
 }
 
 void FrmAnalysis::tableReinitialised() {

@@ -15,6 +15,7 @@
 #include "ui/Screen.h"
 
 class ComparePanel;
+class FairnessJob;
 class QScrollArea;
 class QTabWidget;
 class QueltaGame;
@@ -82,6 +83,7 @@ private:
     void tick();
     void tableReinitialised();
     void pollJob();
+    void pollFairness(const TableSeen& now);
     void pollStopping();
     // Runs the chosen system, or the layout against a system kept as A,
     // through the system analyser.
@@ -114,6 +116,8 @@ private:
     WheelPanel* wheel_ = nullptr;
     std::optional<TableSeen> seen_;
     std::unique_ptr<AnalysisJob> job_;
+    std::unique_ptr<FairnessJob> fairness_;
+    bool fairnessWanted_ = false;
     // A cancelled job until its threads have stopped, for "Stopping...".
     std::unique_ptr<AnalysisJob> stopping_;
     ThreadStarter startThread_ = startPlainThread;
