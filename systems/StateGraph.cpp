@@ -113,7 +113,8 @@ std::optional<StateGraph> buildStateGraph(const System& system, std::int32_t max
             while (earlier < pocket && !same(earlier))
                 ++earlier;
             if (earlier < pocket) {
-                graph.moves.push_back(graph.moves[firstMove + static_cast<std::size_t>(earlier)]);
+                const GraphMove same = graph.moves[firstMove + static_cast<std::size_t>(earlier)];
+                graph.moves.push_back(same);
                 continue;
             }
             PlayState after = state;

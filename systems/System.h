@@ -202,7 +202,7 @@ struct SystemRules {
 struct System {
     std::string name;        // short, as a file or the library names it ("martingale-red")
     std::string description; // how it is played, in a paragraph
-    std::vector<Bet> bets;   // played together every spin; at least one
+    std::vector<Bet> bets;   // played together every spin, each on spots of its own; at least one
     SystemRules rules;
     friend bool operator==(const System&, const System&) = default;
 };
@@ -219,7 +219,8 @@ inline constexpr std::int64_t kMaxBankrollChips = std::int64_t{1} << 40;
 
 // The first thing wrong with the system, as a sentence for the player, or
 // nothing when it can be played: no bets, an unknown spot or one the wheel
-// does not have, a line, list or pattern empty or too long, a number out of
+// does not have, two bets that could stake one spot (or one spot listed
+// twice), a line, list or pattern empty or too long, a number out of
 // range, a bankroll that is not positive or too large, a stop-loss not below
 // or a target not above the bankroll.
 std::optional<std::string> problemWith(const System& system);

@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "layout/BetSpotCatalogue.h"
+#include "systems/OutsideBets.h"
 
 // Selector memory in BetState::choice:
 //   LastCame     [0] the member that came last, -1 before any
@@ -15,11 +16,6 @@
 
 namespace systems {
 namespace {
-
-constexpr std::array<int, 12> kOutsideSlots = {slot::lblRed,         slot::lblBlack,        slot::lblEven,
-                                               slot::lblOdd,         slot::lblLow,          slot::lblHigh,
-                                               slot::lblFirstDoz,    slot::lblSecondDoz,    slot::lblThirdDoz,
-                                               slot::lblFirstColumn, slot::lblSecondColumn, slot::lblThirdColumn};
 
 constexpr int kLongestStep = 40; // 2^40 units is past every table limit times the largest chip count
 
@@ -83,11 +79,12 @@ void forEachSpot(const SystemPlayer::ResolvedBet& bet, std::uint16_t chosen, F&&
 
 } // namespace
 
-SystemPlayer::SystemPlayer(const System& system) : pockets_(pocketsOn(system.rules.wheel)), spins_(system.rules.spins) {
+SystemPlayer::SystemPlayer(const System& system)
+    : pockets_(pocketsOn(system.rules.wheel)), spins_(system.rules.spins), tracksSeries_(system.rules.stopAtSeriesEnd) {
     for (const systems::Bet& bet : system.bets) {
         ResolvedBet r;
-        for (std::size_t k = 0; k < kOutsideSlots.size(); ++k)
-            r.outside[k] = ruleOf(kOutsideSlots[k], bet.chips, system.rules);
+        for (std::size_t k = 0; k < kOutsideBetSlots.size(); ++k)
+            r.outside[k] = ruleOf(kOutsideBetSlots[k], bet.chips, system.rules);
         std::visit(
             [&](const auto& s) {
                 using S = std::decay_t<decltype(s)>;
@@ -187,7 +184,7 @@ void SystemPlayer::restart(PlayState& state) const {
     }
 }
 
-std::uint16_t SystemPlayer::chosen(const ResolvedBet& bet, const BetState& state) const {
+[[gnu::always_inline]] inline std::uint16_t SystemPlayer::chosen(const ResolvedBet& bet, const BetState& state) const {
     auto bit = [](int outside) { return static_cast<std::uint16_t>(1U << outside); };
     switch (bet.choose) {
     case Choose::Fixed: return 0;
@@ -221,7 +218,7 @@ std::uint16_t SystemPlayer::chosen(const ResolvedBet& bet, const BetState& state
     return 0;
 }
 
-std::int64_t SystemPlayer::unitsOf(const ResolvedBet& bet, const BetState& state) const {
+[[gnu::always_inline]] inline std::int64_t SystemPlayer::unitsOf(const ResolvedBet& bet, const BetState& state) const {
     switch (bet.stakes) {
     case Stakes::Flat: return 1;
     case Stakes::Martingale:
@@ -244,7 +241,7 @@ std::int64_t SystemPlayer::unitsOf(const ResolvedBet& bet, const BetState& state
     return 1;
 }
 
-bool SystemPlayer::atStart(const ResolvedBet& bet, const BetState& state) const {
+[[gnu::always_inline]] inline bool SystemPlayer::atStart(const ResolvedBet& bet, const BetState& state) const {
     if (state.step != 0 || state.units != 1 || state.profit != 0)
         return false;
     if (bet.stakes != Stakes::Labouchere && bet.stakes != Stakes::ReverseLabouchere)
@@ -253,7 +250,7 @@ bool SystemPlayer::atStart(const ResolvedBet& bet, const BetState& state) const 
            std::equal(bet.line.begin(), bet.line.end(), state.line.begin() + static_cast<std::ptrdiff_t>(state.head));
 }
 
-void SystemPlayer::remember(const ResolvedBet& bet, BetState& state, int pocket) const {
+[[gnu::always_inline]] inline void SystemPlayer::remember(const ResolvedBet& bet, BetState& state, int pocket) const {
     const int member = bet.memberOf[static_cast<std::size_t>(pocket)];
     switch (bet.choose) {
     case Choose::Fixed: return;
@@ -283,7 +280,8 @@ void SystemPlayer::remember(const ResolvedBet& bet, BetState& state, int pocket)
     }
 }
 
-void SystemPlayer::progress(const ResolvedBet& bet, BetState& state, bool won, std::int64_t units) const {
+[[gnu::always_inline]] inline void SystemPlayer::progress(const ResolvedBet& bet, BetState& state, bool won,
+                                                          std::int64_t units) const {
     auto crossOff = [&] {
         ++state.head;
         if (state.line.size() > state.head)
@@ -362,17 +360,12 @@ int SystemPlayer::stakesOf(const PlayState& state, int bet, std::array<std::int6
     return filled;
 }
 
-std::uint8_t SystemPlayer::advanceBet(const ResolvedBet& bet, PlayState& all, BetState& s, int pocket, std::int64_t net,
-                                      std::uint16_t mask, std::int64_t units, bool& placed, bool& back) const {
+[[gnu::always_inline]] inline std::uint8_t SystemPlayer::advanceBet(const ResolvedBet& bet, PlayState& all, BetState& s,
+                                                                    int pocket, std::int64_t net, std::uint16_t mask,
+                                                                    std::int64_t units, const Staked& staked,
+                                                                    bool& back) const {
     std::uint8_t flags = 0;
-    bool capped = true, cut = false;
-    placed = false;
-    forEachSpot(bet, mask, [&](const SpotRule& spot) {
-        const std::int64_t raw = spot.chips * units;
-        placed = true;
-        capped &= raw >= spot.limit;
-        cut |= raw > spot.limit;
-    });
+    const bool placed = staked.placed, capped = staked.capped, cut = staked.cut;
     remember(bet, s, pocket);
     if (placed) {
         const bool won = net >= 0;
@@ -398,7 +391,9 @@ std::uint8_t SystemPlayer::advanceBet(const ResolvedBet& bet, PlayState& all, Be
             }
         }
     }
-    back = bet.stakes == Stakes::Flat || atStart(bet, s);
+    // Only a system that stops at the end of a series needs to know (and
+    // comparing a Labouchere line with its start every spin is not free).
+    back = !tracksSeries_ || bet.stakes == Stakes::Flat || atStart(bet, s);
     return flags;
 }
 
@@ -408,9 +403,13 @@ std::uint8_t SystemPlayer::advance(PlayState& state, int pocket, const std::int6
     for (std::size_t i = 0; i < bets_.size(); ++i) {
         const ResolvedBet& bet = bets_[i];
         BetState& s = state.bets[i];
-        bool placed = false, back = false;
-        flags |= advanceBet(bet, state, s, pocket, nets[i], chosen(bet, s), unitsOf(bet, s), placed, back);
-        anyEnded |= placed && back;
+        const std::uint16_t mask = chosen(bet, s);
+        const std::int64_t units = unitsOf(bet, s);
+        Staked staked;
+        forEachSpot(bet, mask, [&](const SpotRule& spot) { staked.add(spot, units); });
+        bool back = false;
+        flags |= advanceBet(bet, state, s, pocket, nets[i], mask, units, staked, back);
+        anyEnded |= staked.placed && back;
         allAtStart &= back;
     }
     if (anyEnded && allAtStart)
@@ -426,23 +425,24 @@ SpinOutcome SystemPlayer::play(PlayState& state, int pocket) const {
         BetState& s = state.bets[i];
         const std::uint16_t mask = chosen(bet, s);
         const std::int64_t units = unitsOf(bet, s);
-        std::int64_t staked = 0, returned = 0;
+        Staked staked;
+        std::int64_t returned = 0;
         forEachSpot(bet, mask, [&](const SpotRule& spot) {
-            const std::int64_t chips = stakeOn(spot, units);
-            staked += chips;
+            const std::int64_t chips = staked.add(spot, units);
             returned += ((spot.covers >> pocket) & 1U) ? chips * spot.payback : 0;
         });
-        const std::int64_t net = returned - staked;
-        outcome.staked += staked;
+        const std::int64_t net = returned - staked.chips;
+        outcome.staked += staked.chips;
         outcome.net += net;
-        bool placed = false, back = false;
-        outcome.flags |= advanceBet(bet, state, s, pocket, net, mask, units, placed, back);
-        anyEnded |= placed && back;
+        bool back = false;
+        outcome.flags |= advanceBet(bet, state, s, pocket, net, mask, units, staked, back);
+        anyEnded |= staked.placed && back;
         allAtStart &= back;
+        const std::int64_t nextUnits = unitsOf(bet, s);
+        forEachSpot(bet, chosen(bet, s), [&](const SpotRule& spot) { outcome.nextStake += stakeOn(spot, nextUnits); });
     }
     if (anyEnded && allAtStart)
         outcome.flags |= kSeriesEnded;
-    outcome.nextStake = stake(state);
     return outcome;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "analysis/BettingSystem.h"
 #include "game/Pocket.h"
+#include "layout/BetSpotCatalogue.h"
 #include "systems/System.h"
 
 // The rules of a system put to work: what each bet stakes on which spots for
@@ -41,7 +42,7 @@ struct PlayState {
 
 // Flags of one spin's outcome.
 enum SpinFlag : std::uint8_t {
-    kSeriesEnded = 1,  // the system stops here when it stops at the end of a series
+    kSeriesEnded = 1,  // the system stops here (set only for a system that stops at the end of a series)
     kLimitStopped = 2, // a table limit cut a stake or stopped a progression
 };
 
@@ -131,14 +132,31 @@ private:
     bool atStart(const ResolvedBet& bet, const BetState& state) const;
     void remember(const ResolvedBet& bet, BetState& state, int pocket) const;
     void progress(const ResolvedBet& bet, BetState& state, bool won, std::int64_t units) const;
+    // What a bet's spots took on a spin, and what the table did to them.
+    struct Staked {
+        std::int64_t chips = 0;
+        bool placed = false; // any spot staked
+        bool capped = true;  // every spot at its limit
+        bool cut = false;    // a spot's stake cut by its limit
+        std::int64_t add(const SpotRule& spot, std::int64_t units) {
+            const std::int64_t raw = spot.chips * units;
+            const std::int64_t taken = std::min(std::max(raw, spot.minimum), spot.limit);
+            chips += taken;
+            placed = true;
+            capped &= raw >= spot.limit;
+            cut |= raw > spot.limit;
+            return taken;
+        }
+    };
     // Moves one bet on after a spin that staked `units` on the spots of
-    // `mask`; returns the spin's flags for it, and whether it bet and is back at its start.
+    // `mask`; returns the spin's flags for it, and whether it is back at its start.
     std::uint8_t advanceBet(const ResolvedBet& bet, PlayState& all, BetState& state, int pocket, std::int64_t net,
-                            std::uint16_t mask, std::int64_t units, bool& placed, bool& back) const;
+                            std::uint16_t mask, std::int64_t units, const Staked& staked, bool& back) const;
 
     std::vector<ResolvedBet> bets_;
     int pockets_ = 37;
     std::int32_t spins_ = 0;
+    bool tracksSeries_ = false; // kSeriesEnded is worked out only for a system that stops on it
 };
 
 } // namespace systems

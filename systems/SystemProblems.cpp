@@ -1,7 +1,10 @@
+#include <array>
+#include <bitset>
 #include <string>
 #include <type_traits>
 
 #include "layout/BetSpotCatalogue.h"
+#include "systems/OutsideBets.h"
 #include "systems/System.h"
 
 namespace systems {
@@ -100,6 +103,66 @@ Problem moneyProblem(const MoneyManagement& money) {
         money);
 }
 
+// The spots a bet may ever stake, by slot.
+std::bitset<kSpotCount> spotsOf(const Selection& selection) {
+    std::bitset<kSpotCount> spots;
+    auto group = [&](OutsideGroup g) {
+        using O = OutsideBet;
+        switch (g) {
+        case OutsideGroup::Colour: spots.set(slotOf(O::Red)).set(slotOf(O::Black)); return;
+        case OutsideGroup::Parity: spots.set(slotOf(O::Even)).set(slotOf(O::Odd)); return;
+        case OutsideGroup::HighLow: spots.set(slotOf(O::Low)).set(slotOf(O::High)); return;
+        case OutsideGroup::Dozen:
+            spots.set(slotOf(O::FirstDozen)).set(slotOf(O::SecondDozen)).set(slotOf(O::ThirdDozen));
+            return;
+        case OutsideGroup::Column:
+            spots.set(slotOf(O::FirstColumn)).set(slotOf(O::SecondColumn)).set(slotOf(O::ThirdColumn));
+            return;
+        }
+    };
+    std::visit(
+        [&](const auto& s) {
+            using S = std::decay_t<decltype(s)>;
+            if constexpr (std::is_same_v<S, FixedSpots>) {
+                for (const SpotChips& spot : s.spots)
+                    spots.set(static_cast<std::size_t>(slotOfName(spot.spot).value_or(0)));
+            } else if constexpr (std::is_same_v<S, LastCame> || std::is_same_v<S, Sleepers>) {
+                group(s.group);
+            } else if constexpr (std::is_same_v<S, Pattern>) {
+                for (OutsideBet bet : s.bets)
+                    spots.set(static_cast<std::size_t>(slotOf(bet)));
+            } else {
+                spots.set(static_cast<std::size_t>(slotOf(s.bet)));
+            }
+        },
+        selection);
+    return spots;
+}
+
+// The table holds one stake a spot, capped at its limit: two bets that could
+// stake the same spot on one spin would share that limit, so a system keeps
+// its bets on spots of their own.
+Problem sharedSpotProblem(const std::vector<Bet>& bets) {
+    for (const Bet& bet : bets)
+        if (const auto* fixed = std::get_if<FixedSpots>(&bet.selection))
+            for (std::size_t i = 0; i < fixed->spots.size(); ++i)
+                for (std::size_t j = i + 1; j < fixed->spots.size(); ++j)
+                    if (fixed->spots[i].spot == fixed->spots[j].spot)
+                        return "The spot " + fixed->spots[i].spot +
+                               " is listed twice in one bet; give it its chips once.";
+    for (std::size_t i = 0; i < bets.size(); ++i)
+        for (std::size_t j = i + 1; j < bets.size(); ++j) {
+            const auto shared = spotsOf(bets[i].selection) & spotsOf(bets[j].selection);
+            for (int slot = 0; slot < kSpotCount; ++slot)
+                if (shared.test(static_cast<std::size_t>(slot)))
+                    return "Bets " + count(static_cast<std::int64_t>(i + 1)) + " and " +
+                           count(static_cast<std::int64_t>(j + 1)) + " can both stake " +
+                           std::string(betSpot(slot).name) +
+                           " on one spin; the table holds one stake a spot, so each bet needs spots of its own.";
+        }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> problemWith(const System& system) {
@@ -117,6 +180,9 @@ std::optional<std::string> problemWith(const System& system) {
             return "The chips of a bet must be from 1 to " + count(kMaxChipsPerSpot) + "; " + count(bet.chips) +
                    " is not.";
     }
+
+    if (auto problem = sharedSpotProblem(system.bets))
+        return problem;
 
     const SystemRules& rules = system.rules;
     if (static_cast<unsigned>(rules.unit) >= kBettingUnits.size())

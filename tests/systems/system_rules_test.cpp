@@ -28,12 +28,18 @@ struct MoneyWalk {
     std::vector<PocketCode> pockets;
     std::vector<std::int64_t> stakes;    // chips staked on each spin
     std::vector<std::int64_t> bankrolls; // chips after each spin
+    EndReason end = EndReason::SpinsDone;
 };
 
 } // namespace
 
 // Every money management walked by hand over a written list of spins.
 TEST(MoneyManagement, StakesAndBankrollFollowTheRulesOverAWrittenListOfSpins) {
+    System seriesEnd = onRed(Martingale{});
+    seriesEnd.rules.stopAtSeriesEnd = true;
+    System afterWin = onRed(Labouchere{{1, 2}});
+    afterWin.rules.stopAfterWin = true;
+    System broke = onRed(Martingale{}, 1, AtCap::Stay, Money::fromDollars(6));
     System minimums = onRed(Flat{}, 1, AtCap::Stay, Money::fromDollars(500));
     minimums.rules.unit = BettingUnit::FiveDollars;
     minimums.rules.tableMinimums = true;
@@ -53,7 +59,11 @@ TEST(MoneyManagement, StakesAndBankrollFollowTheRulesOverAWrittenListOfSpins) {
          {W, W, L, L, W},
          {5, 6, 5, 5, 5},
          {105, 111, 106, 101, 106}},
-        {"Oscar's Grind", onRed(OscarsGrind{}), {L, L, W, W, W}, {1, 1, 1, 2, 1}, {99, 98, 99, 101, 102}},
+        {"Oscar's Grind, never raising past a unit of profit",
+         onRed(OscarsGrind{}),
+         {L, L, W, W, L, W, W},
+         {1, 1, 1, 2, 1, 1, 1},
+         {99, 98, 99, 101, 100, 101, 102}},
         {"1-3-2-6", onRed(OneThreeTwoSix{}), {W, W, W, W, W, L}, {1, 3, 2, 6, 1, 3}, {101, 104, 106, 112, 113, 110}},
         {"stake list, back one on a win",
          onRed(StakeList{{1, 2, 5}, {MoveKind::Back, 1}, {MoveKind::Next, 1}}),
@@ -71,11 +81,25 @@ TEST(MoneyManagement, StakesAndBankrollFollowTheRulesOverAWrittenListOfSpins) {
          {50, 100, 200, 50},
          {950, 850, 650, 600}},
         {"the table's minimum on Red with the $5 unit", minimums, {L, W}, {5, 5}, {95, 100}},
+        {"stopping at the end of a Martingale series",
+         seriesEnd,
+         {L, L, W, L},
+         {1, 2, 4},
+         {99, 97, 101},
+         EndReason::SystemStop},
+        {"stopping after a win", afterWin, {L, W, W}, {3, 4}, {97, 101}, EndReason::SystemStop},
+        {"stopping when the next stake is not covered, the last spin too",
+         broke,
+         {L, L},
+         {1, 2},
+         {5, 3},
+         EndReason::NotCovered},
     };
     for (const MoneyWalk& walk : walks) {
         SCOPED_TRACE(walk.name);
         const RecordedSession session = playRecorded(walk.system, walk.pockets);
         ASSERT_EQ(session.spins.size(), walk.stakes.size());
+        EXPECT_EQ(session.end, walk.end);
         for (std::size_t i = 0; i < walk.stakes.size(); ++i) {
             SCOPED_TRACE("spin " + std::to_string(i + 1));
             EXPECT_EQ(session.spins[i].stakedChips, walk.stakes[i]);
@@ -172,6 +196,8 @@ TEST(SystemProblems, RefuseWhatCannotBePlayed) {
     System hugeStake = onRed(StakeList{{1'000'000'000'000'000'000}, {}, {}});
     System longLine = onRed(Labouchere{std::vector<std::int64_t>(100'000, 1)});
     System emptyPattern = selecting(Pattern{});
+    System sharedSpot = onRed(Flat{});
+    sharedSpot.bets.push_back(Bet{LastCame{OutsideGroup::Colour, Side::Follow}, Martingale{}, 1, AtCap::Stay});
     System noBankroll = onRed(Flat{});
     noBankroll.rules.bankroll = Money{};
     System targetBelow = onRed(Flat{});
@@ -184,6 +210,7 @@ TEST(SystemProblems, RefuseWhatCannotBePlayed) {
         {"a stake of 10^18 units", hugeStake, "list of stakes"},
         {"a line of 100,000 numbers", longLine, "100000 entries"},
         {"an empty pattern", emptyPattern, "pattern is empty"},
+        {"two bets that can stake Red on one spin", sharedSpot, "Bets 1 and 2 can both stake lblRed"},
         {"no bankroll", noBankroll, "bankroll"},
         {"a target below the bankroll", targetBelow, "target"},
     };
