@@ -101,12 +101,8 @@ void QueltaGame::placeSystemStakes(const systems::SystemPlayer& player, const sy
         for (std::size_t slot = 0; slot < wanted.size(); ++slot)
             wanted[slot] += ofBet[slot];
     }
-    // Two bets on one spot could ask for more than its limit, which the table
-    // would refuse with its message; the system gets the limit there.
+    // The bets never share a spot, so no stake passes its spot's limit.
     const Wheel wheel = playWheel();
-    for (int slot = 0; slot < kSpotCount; ++slot)
-        wanted[static_cast<std::size_t>(slot)] =
-            std::min<std::int64_t>(wanted[static_cast<std::size_t>(slot)], betSpot(slot).limitOn(wheel));
 
     // The chips come off as a player takes them off: a right click empties a
     // spot, but it first tries to add a chip, which at the limit brings up
