@@ -8,6 +8,7 @@
 
 namespace {
 constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
 
 std::string nameOf(const systems::System& system) { return system.name.empty() ? "The system" : system.name; }
 } // namespace
@@ -93,7 +94,6 @@ void QueltaGame::endSystemPlay(SystemPlayEnd end) {
 }
 
 void QueltaGame::placeSystemStakes(const systems::SystemPlayer& player, const systems::PlayState& play) {
-    removeAllChips();
     std::array<std::int64_t, kSpotCount> wanted{};
     std::array<std::int64_t, kSpotCount> ofBet{};
     for (int bet = 0; bet < player.bets(); ++bet) {
@@ -101,15 +101,28 @@ void QueltaGame::placeSystemStakes(const systems::SystemPlayer& player, const sy
         for (std::size_t slot = 0; slot < wanted.size(); ++slot)
             wanted[slot] += ofBet[slot];
     }
-    // The clicks a player would make: the table applies its minimum to the
-    // first chip and refuses a chip past its limit, which two bets on one spot
-    // could ask for, so no click is made there.
+    // The bets never share a spot, so no stake passes its spot's limit.
+    const Wheel wheel = playWheel();
+
+    // The chips come off as a player takes them off: a right click empties a
+    // spot, but it first tries to add a chip, which at the limit brings up
+    // the limit message, so then Remove Chips clears the whole layout.
     placingForSystem_ = true;
+    bool clearAll = false;
     for (int slot = 0; slot < kSpotCount; ++slot) {
-        const std::int64_t target =
-            std::min<std::int64_t>(wanted[static_cast<std::size_t>(slot)], betSpot(slot).limitOn(playWheel()));
+        const ChipCount stake = state_.Stakes[static_cast<std::size_t>(slot)];
+        clearAll |= stake > wanted[static_cast<std::size_t>(slot)] && stake >= betSpot(slot).limitOn(wheel);
+    }
+    if (clearAll)
+        removeAllChips();
+    for (int slot = 0; slot < kSpotCount; ++slot)
+        if (state_.Stakes[static_cast<std::size_t>(slot)] > wanted[static_cast<std::size_t>(slot)])
+            BetSpotMouseUp(slot, kRightButton);
+    // Then the player's left clicks, each adding a chip, the first on an
+    // empty outside spot the table minimum when it applies.
+    for (int slot = 0; slot < kSpotCount; ++slot) {
         const ChipCount& stake = state_.Stakes[static_cast<std::size_t>(slot)];
-        while (stake < target) {
+        while (stake < wanted[static_cast<std::size_t>(slot)]) {
             const ChipCount before = stake;
             BetSpotMouseUp(slot, kLeftButton);
             if (stake == before)

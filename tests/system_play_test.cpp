@@ -153,6 +153,7 @@ TEST(SystemOnTable, playsEachSpinAsWorkedByHand) {
             EXPECT_EQ(chipsOf(t.layouts[k]), c.layouts[k]);
             EXPECT_EQ(t.winnings[k], dollars(c.winnings[k]));
         }
+        EXPECT_TRUE(t.screen.messages.empty()) << "no chip was placed past a limit, nor taken off one";
         const SystemPlayStatus& status = t.game.systemPlay();
         EXPECT_FALSE(t.game.systemPlaying());
         EXPECT_EQ(status.end, c.end);

@@ -255,6 +255,9 @@ void RandomPlayer::closeModalSoon(QObject* dialog) {
 }
 
 void RandomPlayer::actOnAnalysis(Kind kind) {
+    // A player who wants to watch a system play opens the window for it.
+    if (kind == Kind::SystemPlay)
+        window_.menus().action(MenuItem::mnuSystemAnalysis)->trigger();
     FrmAnalysis* analysis = window_.analysisWindow();
     // Like the statistics window, reachable only while it is on screen.
     if (analysis == nullptr || !analysis->isVisible())

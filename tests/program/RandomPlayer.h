@@ -20,7 +20,8 @@ class FrmQuelta;
 // up to a spot's table limit, every leaf menu item but Exit, the table's
 // buttons but Quit, the statistics window's buttons and close box, the
 // About box, and the analysis window's Run (with small analyses, now and then
-// bad input), Cancel, Keep as A, close box, and Play on the table and Stop. Some actions are fired from inside running
+// bad input), Cancel, Keep as A, close box, and Play on the table (opening
+// the window for it) and Stop. Some actions are fired from inside running
 // operations: at the game's yields (a run, a sweep, the pause of chip removal, a re-initialisation) and while a modal
 // box is open; every modal box is then closed, as a player would close it.
 //
