@@ -110,6 +110,52 @@ TEST(SystemArea, aTextTheReaderRefusesIsToldBesideTheEditorAndRunDoesNothing) {
     EXPECT_TRUE(child<QLabel>(window, "lblSystemProblem")->isHidden());
 }
 
+void retype(FrmAnalysis* window, const char* field, const QString& value) {
+    auto* edit = child<QLineEdit>(window, field);
+    edit->selectAll();
+    QTest::keyClicks(edit, value);
+    if (value.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+}
+
+TEST(SystemArea, aFieldTheSystemCannotTakeIsToldBesideItAndRunDoesNothingUntilItIsPutRight) {
+    TableWindow table;
+    FrmAnalysis* window = openAnalysis(table);
+    choose(window, "labouchere-red");
+    const struct {
+        const char* field;
+        QString bad, good;
+        const char* message;
+    } cases[] = {
+        {"txtSystemBankroll", QStringLiteral("lots"), QStringLiteral("321"), "lblSystemBankrollError"},
+        {"txtSystemSpins", QStringLiteral("0"), QStringLiteral("250"), "lblSystemSpinsError"},
+        {"txtSystemStopLoss", QStringLiteral("900"), QStringLiteral("100"), "lblSystemStopLossError"},
+        {"txtMoneyNumbers", QStringLiteral("1 two 3"), QStringLiteral("2 2"), "lblMoneyNumbersError"},
+        {"txtBetChips", QStringLiteral("1000"), QStringLiteral("2"), "lblBetChipsError"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        retype(window, c.field, c.bad);
+        EXPECT_FALSE(child<QLabel>(window, c.message)->isHidden());
+        EXPECT_FALSE(text(window, c.message).isEmpty());
+        window->run();
+        EXPECT_FALSE(window->running());
+        EXPECT_FALSE(window->systemToPlay());
+        retype(window, c.field, c.good);
+        EXPECT_TRUE(child<QLabel>(window, c.message)->isHidden()) << text(window, c.message).toStdString();
+    }
+    // Every field that was put right is in the system, through its text.
+    const std::optional<systems::System> edited = window->systemToPlay();
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(edited->rules.bankroll, Money::fromDollars(321));
+    EXPECT_EQ(edited->rules.spins, 250);
+    EXPECT_EQ(edited->rules.stopLoss, Money::fromDollars(100));
+    EXPECT_EQ(edited->bets.at(0).money, systems::MoneyManagement(systems::Labouchere{{2, 2}}));
+    EXPECT_EQ(edited->bets.at(0).chips, 2);
+    child<QComboBox>(window, "cboMoney")->setCurrentText(QStringLiteral("Fibonacci"));
+    EXPECT_EQ(window->systemToPlay()->bets.at(0).money, systems::MoneyManagement(systems::Fibonacci{}));
+}
+
 TEST(SystemArea, saveThenOpenGivesTheSameSystemAndFromTheTableIsTheLayout) {
     TableWindow table;
     FrmAnalysis* window = openAnalysis(table);

@@ -20,6 +20,7 @@
 #include "systems/files/SystemLibrary.h"
 #include "systems/files/TextFile.h"
 #include "ui/qt/FieldMarks.h"
+#include "ui/qt/SystemForm.h"
 
 namespace {
 constexpr int kEditorLines = 12;
@@ -78,19 +79,25 @@ SystemArea::SystemArea(QWidget* parent, std::vector<systems::System> named, Acti
     description_->setObjectName(QStringLiteral("lblSystemDescription"));
     description_->setWordWrap(true);
     grid->addWidget(description_, 1, 0, 1, 3);
+    form_ = new SystemForm(this, [this](const systems::System& system) {
+        fromForm_ = true;
+        editor_->setPlainText(fileText(system));
+        fromForm_ = false;
+    });
+    grid->addWidget(form_, 2, 0, 1, 3);
     editor_ = new QPlainTextEdit(this);
     editor_->setObjectName(QStringLiteral("txtSystem"));
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     editor_->setFixedHeight(editor_->fontMetrics().lineSpacing() * kEditorLines);
     editor_->setTabChangesFocus(true);
     editor_->setAccessibleName(tr("The system's bets and session rules"));
-    grid->addWidget(editor_, 2, 0, 1, 3);
+    grid->addWidget(editor_, 3, 0, 1, 3);
     problem_ = makeProblemLabel(*this, "lblSystemProblem");
-    grid->addWidget(problem_, 3, 0, 1, 3);
+    grid->addWidget(problem_, 4, 0, 1, 3);
     fileStatus_ = new QLabel(this);
     fileStatus_->setObjectName(QStringLiteral("lblSystemFile"));
     fileStatus_->setWordWrap(true);
-    grid->addWidget(fileStatus_, 4, 0, 1, 3);
+    grid->addWidget(fileStatus_, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) { chosen(index); });
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] { edited(); });
@@ -105,6 +112,7 @@ void SystemArea::chosen(int index) {
     editor_->setPlainText(table ? QString() : choice_->itemData(index).toString());
     loading_ = false;
     editor_->setVisible(!table);
+    form_->setVisible(!table);
     save_->setEnabled(!table);
     fileStatus_->clear();
     if (!table) {
@@ -124,15 +132,18 @@ void SystemArea::edited() {
     const std::optional<systems::System> read = system();
     if (!loading_)
         choice_->setItemData(choice_->currentIndex(), editor_->toPlainText());
-    if (read)
+    if (read) {
         description_->setText(QString::fromStdString(read->description));
+        if (!fromForm_)
+            form_->showSystem(*read);
+    }
     if (actions_.changed)
         actions_.changed();
 }
 
 std::optional<systems::System> SystemArea::system() {
-    if (tableChosen())
-        return std::nullopt;
+    if (tableChosen() || form_->hasProblem())
+        return std::nullopt; // a form field's message stands beside it
     const std::string name = choice_->currentText().toStdString();
     try {
         systems::System read = systems::files::parseSystem(editor_->toPlainText().toStdString(), "system", name);
@@ -147,6 +158,8 @@ std::optional<systems::System> SystemArea::system() {
 void SystemArea::showProblem(const QString& problem) {
     problem_->setText(problem);
     problem_->setVisible(!problem.isEmpty());
+    // The fields would write over the text being put right.
+    form_->setEnabled(problem.isEmpty());
 }
 
 void SystemArea::choose(const systems::System& system) {

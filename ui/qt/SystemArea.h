@@ -13,12 +13,14 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class SystemForm;
 
 // The System area at the top of the analysis window: which system the
 // window judges (the chips on the table, a named system, or one opened from
 // a file or taken from the table), its description, Open... and Save..., and
-// an editor of the system in its file's words, with the reader's message
-// beside it while the text cannot be read.
+// an editor of the system: fields for its session rules and money
+// managements, and the whole system in its file's words (every key the file
+// has), with the reader's message beside it while the text cannot be read.
 class SystemArea : public QWidget {
 public:
     struct Actions {
@@ -54,6 +56,7 @@ private:
     Actions actions_;
     QComboBox* choice_ = nullptr;
     QLabel* description_ = nullptr;
+    SystemForm* form_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
     QLabel* problem_ = nullptr;
     QLabel* fileStatus_ = nullptr;
@@ -62,6 +65,7 @@ private:
     // Remembered while the program runs, never written anywhere.
     QString lastFolder_;
     bool loading_ = false;
+    bool fromForm_ = false; // the text is being rewritten from the form's fields
 };
 
 // The named systems installed with the program, or the built-in ones when
