@@ -85,19 +85,25 @@ SystemArea::SystemArea(QWidget* parent, std::vector<systems::System> named, Acti
         fromForm_ = false;
     });
     grid->addWidget(form_, 2, 0, 1, 3);
+    textCaption_ = new QLabel(tr("The whole system as its file says it, every key included (what each bet covers, "
+                                 "a stake list's moves, several bets); the fields above write into it:"),
+                              this);
+    textCaption_->setWordWrap(true);
+    grid->addWidget(textCaption_, 3, 0, 1, 3);
     editor_ = new QPlainTextEdit(this);
+    textCaption_->setBuddy(editor_);
     editor_->setObjectName(QStringLiteral("txtSystem"));
     editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     editor_->setFixedHeight(editor_->fontMetrics().lineSpacing() * kEditorLines);
     editor_->setTabChangesFocus(true);
     editor_->setAccessibleName(tr("The system's bets and session rules"));
-    grid->addWidget(editor_, 3, 0, 1, 3);
+    grid->addWidget(editor_, 4, 0, 1, 3);
     problem_ = makeProblemLabel(*this, "lblSystemProblem");
-    grid->addWidget(problem_, 4, 0, 1, 3);
+    grid->addWidget(problem_, 5, 0, 1, 3);
     fileStatus_ = new QLabel(this);
     fileStatus_->setObjectName(QStringLiteral("lblSystemFile"));
     fileStatus_->setWordWrap(true);
-    grid->addWidget(fileStatus_, 5, 0, 1, 3);
+    grid->addWidget(fileStatus_, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     connect(choice_, &QComboBox::currentIndexChanged, this, [this](int index) { chosen(index); });
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] { edited(); });
@@ -113,6 +119,7 @@ void SystemArea::chosen(int index) {
     loading_ = false;
     editor_->setVisible(!table);
     form_->setVisible(!table);
+    textCaption_->setVisible(!table);
     save_->setEnabled(!table);
     fileStatus_->clear();
     if (!table) {

@@ -57,6 +57,7 @@ private:
     QComboBox* choice_ = nullptr;
     QLabel* description_ = nullptr;
     SystemForm* form_ = nullptr;
+    QLabel* textCaption_ = nullptr;
     QPlainTextEdit* editor_ = nullptr;
     QLabel* problem_ = nullptr;
     QLabel* fileStatus_ = nullptr;

@@ -107,12 +107,14 @@ SystemForm::SystemForm(QWidget* parent, std::function<void(const systems::System
     target_ = addLine("txtSystemTarget", "lblSystemTargetError", tr("Target ($, empty: none)"));
     stopAfterWin_ = addCheck("chkStopAfterWin", tr("Stop after a winning spin"));
     stopAtSeriesEnd_ = addCheck("chkStopAtSeriesEnd", tr("Stop at the end of a series"));
+    side_ = 1; // the bets beside the session rules
     bet_ = addChoice("cboSystemBet", tr("Bet"), {});
     money_ = addChoice("cboMoney", tr("Money management"), moneyNames());
     numbers_ = addLine("txtMoneyNumbers", "lblMoneyNumbersError", tr("Its numbers"));
     chips_ = addLine("txtBetChips", "lblBetChipsError", tr("Chips a unit"));
     atCap_ = addChoice("cboAtCap", tr("At the table limit"), {tr("Stay there"), tr("Start the series again")});
     grid_->setColumnStretch(1, 1);
+    grid_->setColumnStretch(3, 1);
     disconnect(bet_, nullptr, this, nullptr);
     connect(bet_, &QComboBox::currentIndexChanged, this, [this](int index) { showBet(index); });
 }
@@ -122,8 +124,8 @@ QLineEdit* SystemForm::addLine(const char* name, const char* problemName, const 
     line->setObjectName(QString::fromLatin1(name));
     auto* label = new QLabel(caption, this);
     label->setBuddy(line);
-    grid_->addWidget(label, rows_, 0);
-    grid_->addWidget(line, rows_, 1);
+    grid_->addWidget(label, rows_[side_], 2 * side_);
+    grid_->addWidget(line, rows_[side_], 2 * side_ + 1);
     addProblemBelow(line, problemName);
     connect(line, &QLineEdit::textEdited, this, [this, line] { fieldEdited(line); });
     return line;
@@ -131,8 +133,8 @@ QLineEdit* SystemForm::addLine(const char* name, const char* problemName, const 
 
 void SystemForm::addProblemBelow(QWidget* input, const char* problemName) {
     QLabel* problem = makeProblemLabel(*this, problemName);
-    grid_->addWidget(problem, rows_ + 1, 1);
-    rows_ += 2;
+    grid_->addWidget(problem, rows_[side_] + 1, 2 * side_ + 1);
+    rows_[side_] += 2;
     fields_.push_back({input, problem});
 }
 
@@ -142,8 +144,8 @@ QComboBox* SystemForm::addChoice(const char* name, const QString& caption, const
     choice->addItems(items);
     auto* label = new QLabel(caption, this);
     label->setBuddy(choice);
-    grid_->addWidget(label, rows_, 0);
-    grid_->addWidget(choice, rows_, 1);
+    grid_->addWidget(label, rows_[side_], 2 * side_);
+    grid_->addWidget(choice, rows_[side_], 2 * side_ + 1);
     addProblemBelow(choice, (std::string(name) + "Error").c_str());
     connect(choice, &QComboBox::currentIndexChanged, this, [this, choice] { fieldEdited(choice); });
     return choice;
@@ -152,7 +154,7 @@ QComboBox* SystemForm::addChoice(const char* name, const QString& caption, const
 QCheckBox* SystemForm::addCheck(const char* name, const QString& text) {
     auto* check = new QCheckBox(text, this);
     check->setObjectName(QString::fromLatin1(name));
-    grid_->addWidget(check, rows_, 1);
+    grid_->addWidget(check, rows_[side_], 2 * side_ + 1);
     addProblemBelow(check, (std::string(name) + "Error").c_str());
     connect(check, &QCheckBox::toggled, this, [this, check] { fieldEdited(check); });
     return check;

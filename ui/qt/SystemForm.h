@@ -43,7 +43,8 @@ private:
     std::function<void(const systems::System&)> edited_;
     systems::System system_;
     QGridLayout* grid_ = nullptr;
-    int rows_ = 0;
+    int rows_[2] = {0, 0}; // the session rules, the bets
+    int side_ = 0;
     bool filling_ = false;
     std::vector<Field> fields_;
     QComboBox* wheel_ = nullptr;
