@@ -4,9 +4,13 @@
 // two named systems compared.
 #include <gtest/gtest.h>
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "TableWindow.h"
@@ -163,7 +167,7 @@ TEST(SystemArea, saveThenOpenGivesTheSameSystemAndFromTheTableIsTheLayout) {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("mine.toml"));
     QStringList asked;
-    area->setFileChooser([&](QWidget&, bool, const QString& in) {
+    area->setFileChooser([&](QWidget&, SystemArea::FileKind, const QString& in) {
         asked << in;
         return file;
     });
@@ -213,5 +217,56 @@ TEST(SystemArea, compareOfTwoNamedSystemsShowsEachAsTheAnalyserJudgesIt) {
     EXPECT_EQ(text(window, "lblSystemNameB"), QStringLiteral("B: two-dozens-martingale"));
     expectFigures(window, analysed(find("two-dozens-martingale")));
     expectFigures(window, analysed(find("martingale-red")), "A");
+}
+} // namespace
+
+namespace {
+// Martingale on Red over five numbers written down at a wheel, worked by hand:
+// lose 1, lose 2, win 4, lose 1 on the zero, win 2.
+TEST(SystemArea, playOnRecordedNumbersShowsTheHandWorkedSessionAndTheFairWheelTest) {
+    TableWindow table;
+    FrmAnalysis* window = openAnalysis(table);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("evening.txt"));
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("# an evening at the wheel\n2\n4\n\n1\n0\n3  # red again\n");
+    }
+    window->findChild<SystemArea*>(QStringLiteral("fraSystem"))
+        ->setFileChooser([&](QWidget&, SystemArea::FileKind kind, const QString&) {
+            EXPECT_EQ(kind, SystemArea::FileKind::OpenNumbers);
+            return file;
+        });
+    choose(window, "martingale-red");
+    child<QPushButton>(window, "cmdPlayRecorded")->click();
+    const QStringList worked[] = {
+        {"1", "2", "1 chip on Red", "$1.00", "($1.00)", "$499.00"},
+        {"2", "4", "2 chips on Red", "$2.00", "($2.00)", "$497.00"},
+        {"3", "1", "4 chips on Red", "$4.00", "+$4.00", "$501.00"},
+        {"4", "0", "1 chip on Red", "$1.00", "($1.00)", "$500.00"},
+        {"5", "3", "2 chips on Red", "$2.00", "+$2.00", "$502.00"},
+    };
+    auto* spins = child<QTableWidget>(window, "tblRecordedSpins");
+    ASSERT_EQ(spins->rowCount(), 5);
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 6; ++column)
+            EXPECT_EQ(spins->item(row, column)->text(), worked[row][column]) << row << "," << column;
+    EXPECT_TRUE(text(window, "lblRecordedSummary").contains(QStringLiteral("from $500.00 to $502.00")))
+        << text(window, "lblRecordedSummary").toStdString();
+    EXPECT_TRUE(text(window, "lblRecordedFairness").startsWith(QStringLiteral("5 numbers")));
+    EXPECT_TRUE(text(window, "lblRecordedFairness").contains(QStringLiteral("too few numbers")));
+    EXPECT_EQ(child<QChartView>(window, "chtRecordedPath")->chart()->series().size(), 1);
+
+    // A line the reader refuses is told with its line, and nothing is shown as played.
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write("2\n37\n");
+    }
+    child<QPushButton>(window, "cmdPlayRecorded")->click();
+    EXPECT_TRUE(text(window, "lblRecordedSummary").contains(QStringLiteral(":2")))
+        << text(window, "lblRecordedSummary").toStdString();
+    EXPECT_EQ(spins->rowCount(), 0);
 }
 } // namespace

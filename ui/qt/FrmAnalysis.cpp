@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScrollArea>
@@ -20,6 +21,7 @@
 #include "analysis/WheelFairness.h"
 #include "game/QueltaGame.h"
 #include "systems/LayoutSystem.h"
+#include "systems/files/NumbersFile.h"
 #include "ui/SessionInputs.h"
 #include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/AnalysisText.h"
@@ -27,6 +29,7 @@
 #include "ui/qt/ComparePanel.h"
 #include "ui/qt/CurrencyText.h"
 #include "ui/qt/FigureRow.h"
+#include "ui/qt/RecordedPanel.h"
 #include "ui/qt/ScrollingContent.h"
 #include "ui/qt/SessionPanel.h"
 #include "ui/qt/SpinFigures.h"
@@ -81,7 +84,8 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
                                       systems::System system = systems::systemOfLayout(*layout);
                                       system.name = tr("From the table").toStdString();
                                       return system;
-                                  }});
+                                  },
+                                  .playRecorded = [this](const QString& file) { playRecorded(file); }});
     whole->addWidget(systemArea_);
     spin_ = new SpinFigures(content);
     whole->addWidget(spin_);
@@ -100,6 +104,8 @@ FrmAnalysis::FrmAnalysis(const QueltaGame& game) : QWidget(nullptr), game_(game)
     tabs_->addTab(wheel_, tr("&Wheel"));
     systemFigures_ = new SystemFigures(tabs_);
     tabs_->addTab(systemFigures_, tr("System &figures"));
+    recorded_ = new RecordedPanel(tabs_);
+    tabs_->addTab(recorded_, tr("Recorded &numbers"));
     whole->addWidget(tabs_, 1);
     scroll_ = makeScrollingContent(*this, content);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -585,3 +591,21 @@ void FrmAnalysis::pollSystemJob() {
 }
 
 bool FrmAnalysis::running() const { return job_ != nullptr || systemJob_ != nullptr; }
+
+// One session over numbers from a real wheel is quick to play, as is the
+// test of a few thousand numbers, so it runs here.
+void FrmAnalysis::playRecorded(const QString& numbersFile) {
+    const std::optional<systems::System> system = systemToPlay();
+    if (!system)
+        return; // the messages stand beside the fields
+    tabs_->setCurrentWidget(recorded_);
+    try {
+        const std::vector<PocketCode> pockets =
+            systems::files::readNumbersFile(numbersFile.toStdString(), system->rules.wheel);
+        recorded_->showBacktest(QFileInfo(numbersFile).fileName(), QString::fromStdString(system->name),
+                                systems::backtest(*system, pockets), unitRow(system->rules.unit).chipValue,
+                                system->rules.wheel);
+    } catch (const std::exception& problem) {
+        recorded_->showProblem(QString::fromUtf8(problem.what()));
+    }
+}

@@ -21,6 +21,7 @@ class QTabWidget;
 class QueltaGame;
 class SessionPanel;
 class SpinFigures;
+class RecordedPanel;
 class SystemArea;
 class SystemFigures;
 class WheelPanel;
@@ -90,6 +91,7 @@ private:
     void runSystem();
     void pollSystemJob();
     void systemChanged();
+    void playRecorded(const QString& numbersFile);
     // Hands the running job over to stop on its own threads; never waits.
     void letJobStop();
     void showRunning(bool running);
@@ -128,6 +130,7 @@ private:
     std::optional<BettingSystem> keptA_;
     SystemArea* systemArea_ = nullptr;
     SystemFigures* systemFigures_ = nullptr;
+    RecordedPanel* recorded_ = nullptr;
     std::unique_ptr<systems::SystemJob> systemJob_;
     std::optional<systems::System> keptSystemA_; // a system other than the layout kept as A
     QString jobSystemName_, jobSystemAName_;

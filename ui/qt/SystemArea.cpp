@@ -28,9 +28,16 @@ const QString kFileFilter = QStringLiteral("System files (*.toml);;All files (*)
 
 QString fileText(const systems::System& system) { return QString::fromStdString(systems::files::writeSystem(system)); }
 
-QString askForFile(QWidget& parent, bool save, const QString& folder) {
-    return save ? QFileDialog::getSaveFileName(&parent, SystemArea::tr("Save the system"), folder, kFileFilter)
-                : QFileDialog::getOpenFileName(&parent, SystemArea::tr("Open a system"), folder, kFileFilter);
+QString askForFile(QWidget& parent, SystemArea::FileKind kind, const QString& folder) {
+    switch (kind) {
+    case SystemArea::FileKind::SaveSystem:
+        return QFileDialog::getSaveFileName(&parent, SystemArea::tr("Save the system"), folder, kFileFilter);
+    case SystemArea::FileKind::OpenNumbers:
+        return QFileDialog::getOpenFileName(&parent, SystemArea::tr("Play on recorded numbers"), folder,
+                                            SystemArea::tr("Numbers, one a line (*.txt);;All files (*)"));
+    case SystemArea::FileKind::OpenSystem: break;
+    }
+    return QFileDialog::getOpenFileName(&parent, SystemArea::tr("Open a system"), folder, kFileFilter);
 }
 } // namespace
 
@@ -71,6 +78,7 @@ SystemArea::SystemArea(QWidget* parent, std::vector<systems::System> named, Acti
     button("cmdOpenSystem", tr("Open..."), [this] { openFile(); });
     save_ = button("cmdSaveSystem", tr("Save..."), [this] { saveFile(); });
     button("cmdFromTable", tr("From the table"), [this] { takeFromTable(); });
+    button("cmdPlayRecorded", tr("Play on recorded numbers..."), [this] { playRecorded(); });
     buttons->addStretch(1);
     grid->addWidget(caption, 0, 0);
     grid->addWidget(choice_, 0, 1);
@@ -175,7 +183,7 @@ void SystemArea::choose(const systems::System& system) {
 }
 
 void SystemArea::openFile() {
-    const QString path = chooser_(*this, false, lastFolder_);
+    const QString path = chooser_(*this, FileKind::OpenSystem, lastFolder_);
     if (path.isEmpty())
         return;
     lastFolder_ = QFileInfo(path).absolutePath();
@@ -191,7 +199,7 @@ void SystemArea::saveFile() {
     const std::optional<systems::System> chosenSystem = system();
     if (!chosenSystem)
         return; // the message stands beside the editor
-    const QString path = chooser_(*this, true, lastFolder_);
+    const QString path = chooser_(*this, FileKind::SaveSystem, lastFolder_);
     if (path.isEmpty())
         return;
     lastFolder_ = QFileInfo(path).absolutePath();
@@ -207,4 +215,12 @@ void SystemArea::takeFromTable() {
         return;
     if (const std::optional<systems::System> table = actions_.fromTable())
         choose(*table);
+}
+
+void SystemArea::playRecorded() {
+    const QString path = chooser_(*this, FileKind::OpenNumbers, lastFolder_);
+    if (path.isEmpty() || !actions_.playRecorded)
+        return;
+    lastFolder_ = QFileInfo(path).absolutePath();
+    actions_.playRecorded(path);
 }

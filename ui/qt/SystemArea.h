@@ -28,10 +28,13 @@ public:
         // The layout on the table with the session fields as a system, or
         // nothing when the fields are wrong (the window says why).
         std::function<std::optional<systems::System>()> fromTable;
+        // Plays the chosen system over the numbers in this file.
+        std::function<void(const QString& numbersFile)> playRecorded;
     };
-    // Asks for a file to open or save in `folder`; empty when the player
-    // cancels. A test gives its own.
-    using FileChooser = std::function<QString(QWidget& parent, bool save, const QString& folder)>;
+    enum class FileKind { OpenSystem, SaveSystem, OpenNumbers };
+    // Asks for a file of `kind` in `folder`; empty when the player cancels.
+    // A test gives its own.
+    using FileChooser = std::function<QString(QWidget& parent, FileKind kind, const QString& folder)>;
 
     SystemArea(QWidget* parent, std::vector<systems::System> named, Actions actions);
 
@@ -46,6 +49,7 @@ public:
     void openFile();
     void saveFile();
     void takeFromTable();
+    void playRecorded();
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
 private:
