@@ -8,6 +8,7 @@
 // layout before every spin.
 //   QT_QPA_PLATFORM=offscreen window_run_bench
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QTimer>
@@ -286,6 +287,43 @@ BENCHMARK_CAPTURE(systemSessionOnTable, two_dozens_table_alone, std::string("two
 BENCHMARK_CAPTURE(systemSessionOnTable, chip_on_every_spot_table_alone, std::string(), false)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
+
+// Choosing a named system in the analysis window and pressing Run, to its
+// first figures on show: the exact method's systems, with the argument's
+// number of sessions for the path figures.
+void namedSystemToFirstFigures(benchmark::State& state, const std::string& name) {
+    FrmQuelta window(std::make_unique<SteppingClock>(kSecondsPerClockReading),
+                     std::make_unique<RandomGenerator>(kSeed));
+    window.start();
+    window.openAnalysis();
+    FrmAnalysis* analysis = window.analysisWindow();
+    QApplication::processEvents();
+    auto* choice = analysis->findChild<QComboBox*>(QStringLiteral("cboSystem"));
+    analysis->findChild<QLineEdit*>(QStringLiteral("txtSessions"))->setText(QString::number(state.range(0)));
+    analysis->findChild<QLineEdit*>(QStringLiteral("txtSeed"))->setText(QStringLiteral("1"));
+    const int index = choice->findText(QString::fromStdString(name));
+    for (auto _ : state) {
+        choice->setCurrentIndex(0);
+        const auto start = Steady::now();
+        choice->setCurrentIndex(index);
+        analysis->run();
+        while (analysis->running())
+            QApplication::processEvents(QEventLoop::AllEvents, 1);
+        state.SetIterationTime(std::chrono::duration<double>(Steady::now() - start).count());
+    }
+}
+BENCHMARK_CAPTURE(namedSystemToFirstFigures, flat_red, std::string("flat-red"))
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK_CAPTURE(namedSystemToFirstFigures, martingale_red, std::string("martingale-red"))
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 } // namespace
 
 int main(int argc, char* argv[]) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -20,6 +21,7 @@
 #include "ui/qt/FrmStats.h"
 #include "ui/qt/MenuBarMirror.h"
 #include "ui/qt/QtScreen.h"
+#include "ui/qt/SystemArea.h"
 #include "ui/qt/TableSurface.h"
 
 namespace {
@@ -88,30 +90,26 @@ std::string RandomPlayer::Action::describe() const {
     case Kind::AnalysisClose: return "close box of the analysis window";
     case Kind::SystemPlay: return "analysis Play on the table";
     case Kind::SystemStop: return "analysis Stop playing";
+    case Kind::SystemChoose: return "analysis choice of system";
+    case Kind::SystemEdit: return "analysis system field";
+    case Kind::SystemBacktest: return "analysis Play on recorded numbers";
     }
     return "?";
 }
 
 RandomPlayer::Action RandomPlayer::pick() {
     // Weights: clicks on the layout are what a player does most.
-    static constexpr std::array<Weighted, 17> kWeights{{
-        {60, static_cast<int>(Kind::SpotClick)},
-        {2, static_cast<int>(Kind::SpotBurst)},
-        {22, static_cast<int>(Kind::Menu)},
-        {8, static_cast<int>(Kind::Start)},
-        {2, static_cast<int>(Kind::Reset)},
-        {2, static_cast<int>(Kind::Zero)},
-        {3, static_cast<int>(Kind::RemoveChips)},
-        {2, static_cast<int>(Kind::ResumePlay)},
-        {2, static_cast<int>(Kind::CloseStats)},
-        {2, static_cast<int>(Kind::CloseStatsBox)},
-        {1, static_cast<int>(Kind::About)},
-        {2, static_cast<int>(Kind::AnalysisRun)},
-        {1, static_cast<int>(Kind::AnalysisCancel)},
-        {1, static_cast<int>(Kind::AnalysisKeepA)},
-        {1, static_cast<int>(Kind::AnalysisClose)},
-        {2, static_cast<int>(Kind::SystemPlay)},
-        {2, static_cast<int>(Kind::SystemStop)},
+    static constexpr std::array<Weighted, 20> kWeights{{
+        {60, static_cast<int>(Kind::SpotClick)},     {2, static_cast<int>(Kind::SpotBurst)},
+        {22, static_cast<int>(Kind::Menu)},          {8, static_cast<int>(Kind::Start)},
+        {2, static_cast<int>(Kind::Reset)},          {2, static_cast<int>(Kind::Zero)},
+        {3, static_cast<int>(Kind::RemoveChips)},    {2, static_cast<int>(Kind::ResumePlay)},
+        {2, static_cast<int>(Kind::CloseStats)},     {2, static_cast<int>(Kind::CloseStatsBox)},
+        {1, static_cast<int>(Kind::About)},          {2, static_cast<int>(Kind::AnalysisRun)},
+        {1, static_cast<int>(Kind::AnalysisCancel)}, {1, static_cast<int>(Kind::AnalysisKeepA)},
+        {1, static_cast<int>(Kind::AnalysisClose)},  {2, static_cast<int>(Kind::SystemPlay)},
+        {2, static_cast<int>(Kind::SystemStop)},     {2, static_cast<int>(Kind::SystemChoose)},
+        {2, static_cast<int>(Kind::SystemEdit)},     {1, static_cast<int>(Kind::SystemBacktest)},
     }};
     int total = 0;
     for (const Weighted& w : kWeights)
@@ -209,7 +207,10 @@ void RandomPlayer::perform(const Action& action) {
     case Kind::AnalysisKeepA:
     case Kind::AnalysisClose:
     case Kind::SystemPlay:
-    case Kind::SystemStop: actOnAnalysis(action.kind); break;
+    case Kind::SystemStop:
+    case Kind::SystemChoose:
+    case Kind::SystemEdit:
+    case Kind::SystemBacktest: actOnAnalysis(action.kind); break;
     }
     --depth_;
     if (afterEach_)
@@ -287,7 +288,55 @@ void RandomPlayer::actOnAnalysis(Kind kind) {
         fillAnalysisFields(analysis);
         click("cmdKeepA");
         break;
+    case Kind::SystemChoose:
+    case Kind::SystemEdit:
+    case Kind::SystemBacktest: actOnSystemArea(kind, analysis); break;
     default: analysis->close(); break;
+    }
+}
+
+// A named system is chosen with short sessions, so that it plays on the
+// table in a moment; its fields are typed into, now and then wrongly.
+void RandomPlayer::actOnSystemArea(Kind kind, QWidget* analysis) {
+    const auto between = [this](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); };
+    const auto retype = [analysis](const char* name, const QString& text) {
+        auto* line = analysis->findChild<QLineEdit*>(QString::fromLatin1(name));
+        if (line == nullptr || !line->isVisible() || !line->isEnabled())
+            return;
+        line->selectAll();
+        QTest::keyClicks(line, text);
+    };
+    auto* choice = analysis->findChild<QComboBox*>(QStringLiteral("cboSystem"));
+    switch (kind) {
+    case Kind::SystemChoose:
+        choice->setCurrentIndex(between(0, choice->count() - 1));
+        retype("txtSystemSpins", QString::number(between(1, 60)));
+        break;
+    case Kind::SystemEdit:
+        switch (between(0, 4)) {
+        case 0: retype("txtSystemSpins", chance(0.2) ? QStringLiteral("lots") : QString::number(between(1, 60))); break;
+        case 1: retype("txtSystemBankroll", QString::number(between(1, 2000))); break;
+        case 2: retype("txtMoneyNumbers", QStringLiteral("1 2 3")); break;
+        case 3: retype("txtSystemStopLoss", QString::number(between(0, 600))); break;
+        default:
+            if (auto* money = analysis->findChild<QComboBox*>(QStringLiteral("cboMoney")); money && money->isVisible())
+                money->setCurrentIndex(between(0, money->count() - 1));
+            break;
+        }
+        break;
+    default: {
+        const QString file = numbersFolder_.filePath(QStringLiteral("numbers.txt"));
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return;
+        for (int n = between(1, 40); n > 0; --n)
+            out.write(QByteArray::number(between(0, 36)) + '\n');
+        out.close();
+        auto* area = analysis->findChild<SystemArea*>(QStringLiteral("fraSystem"));
+        area->setFileChooser([file](QWidget&, SystemArea::FileKind, const QString&) { return file; });
+        area->playRecorded();
+        break;
+    }
     }
 }
 

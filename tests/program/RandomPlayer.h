@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTemporaryDir>
 
 class QWidget;
 
@@ -21,7 +22,8 @@ class FrmQuelta;
 // buttons but Quit, the statistics window's buttons and close box, the
 // About box, and the analysis window's Run (with small analyses, now and then
 // bad input), Cancel, Keep as A, close box, and Play on the table (opening
-// the window for it) and Stop. Some actions are fired from inside running
+// the window for it) and Stop, and the System area's choice of system, its
+// fields and Play on recorded numbers. Some actions are fired from inside running
 // operations: at the game's yields (a run, a sweep, the pause of chip removal, a re-initialisation) and while a modal
 // box is open; every modal box is then closed, as a player would close it.
 //
@@ -75,7 +77,10 @@ private:
         AnalysisKeepA,
         AnalysisClose,
         SystemPlay,
-        SystemStop
+        SystemStop,
+        SystemChoose,
+        SystemEdit,
+        SystemBacktest
     };
     struct Action {
         Kind kind;
@@ -93,6 +98,7 @@ private:
     void clickButton(const char* objectName);
     void actOnAnalysis(Kind kind);
     void fillAnalysisFields(QWidget* analysis);
+    void actOnSystemArea(Kind kind, QWidget* analysis);
     void closeModalSoon(QObject* dialog);
     bool chance(double p);
 
@@ -109,4 +115,5 @@ private:
     long long systemSpins_ = 0;
     long long systemsPlayed_ = 0;
     std::map<std::string, long long> nestedByMoment_;
+    QTemporaryDir numbersFolder_; // the recorded numbers played back
 };

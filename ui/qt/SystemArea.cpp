@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include <fstream>
 
@@ -28,7 +29,20 @@ const QString kFileFilter = QStringLiteral("System files (*.toml);;All files (*)
 
 QString fileText(const systems::System& system) { return QString::fromStdString(systems::files::writeSystem(system)); }
 
+// The file dialog keeps its history and layout in the user's settings file
+// when it closes; this program writes nothing but the files the player saves,
+// so the user-scope settings are pointed at a folder that cannot be made.
+void keepDialogSettingsOffDisk() {
+    static const bool done = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null/quelta"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null/quelta"));
+        return true;
+    }();
+    (void)done;
+}
+
 QString askForFile(QWidget& parent, SystemArea::FileKind kind, const QString& folder) {
+    keepDialogSettingsOffDisk();
     switch (kind) {
     case SystemArea::FileKind::SaveSystem:
         return QFileDialog::getSaveFileName(&parent, SystemArea::tr("Save the system"), folder, kFileFilter);
