@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <stop_token>
 #include <string>
 
@@ -190,4 +191,106 @@ TEST(SystemSimulation, IsTheSameOnAnyNumberOfThreadsAndStops) {
     stop.request_stop();
     EXPECT_EQ(simulateSystem(system, 3000, 8, 2, stop.get_token()).sessions, 0);
     EXPECT_THROW(simulateSystem(system, 0, 8, 1), std::invalid_argument);
+}
+
+namespace {
+
+// A system drawn at random: up to three bets on spots of their own (the
+// colours, the dozens, a few inside spots), any selector and money
+// management, table limits met or not, minimums on or off, any stops.
+System randomSystem(std::mt19937_64& random) {
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<std::uint64_t>(n)); };
+    auto money = [&]() -> MoneyManagement {
+        switch (pick(11)) {
+        case 0: return Flat{};
+        case 1: return Martingale{};
+        case 2: return ReverseMartingale{};
+        case 3: return DAlembert{};
+        case 4: return Fibonacci{};
+        case 5: return Paroli{1 + pick(4)};
+        case 6: return Labouchere{{1, 1 + pick(3)}};
+        case 7: return ReverseLabouchere{{2, 1}, pick(2) == 0 ? 0 : 4};
+        case 8: return OscarsGrind{};
+        case 9: return OneThreeTwoSix{};
+        default:
+            return StakeList{
+                {1, 3, 2}, {MoveKind::Back, 1 + pick(2)}, {pick(2) == 0 ? MoveKind::Next : MoveKind::Stay, 1}};
+        }
+    };
+    using O = OutsideBet;
+    const std::vector<Selection> colours = {LastCame{OutsideGroup::Colour, pick(2) == 0 ? Side::Follow : Side::Against},
+                                            AfterMisses{O::Black, 1 + pick(3)}, Pattern{{O::Red, O::Red, O::Black}},
+                                            FixedSpots{{{"lblRed", 1 + pick(3)}}}};
+    const std::vector<Selection> dozens = {LastCame{OutsideGroup::Dozen, pick(2) == 0 ? Side::Follow : Side::Against},
+                                           Sleepers{OutsideGroup::Dozen, pick(4), pick(2) == 0},
+                                           Pattern{{O::FirstDozen, O::ThirdDozen}}};
+    const std::vector<Selection> inside = {FixedSpots{{{"lblSeventeen", 1}, {"lblOneSixSixLine", 2}}},
+                                           FixedSpots{{{"lblZeroOne", 1 + pick(2)}}}};
+    System s;
+    s.name = "random";
+    const int shape = 1 + pick(7); // which of the three kinds of bet it has
+    if (shape & 1)
+        s.bets.push_back(Bet{colours[static_cast<std::size_t>(pick(4))], money(), 1 + pick(40) / 10 * 25,
+                             pick(2) == 0 ? AtCap::Stay : AtCap::Restart});
+    if (shape & 2)
+        s.bets.push_back(Bet{dozens[static_cast<std::size_t>(pick(3))], money(), 1 + pick(3),
+                             pick(2) == 0 ? AtCap::Stay : AtCap::Restart});
+    if (shape & 4)
+        s.bets.push_back(Bet{inside[static_cast<std::size_t>(pick(2))], money(), 1, AtCap::Stay});
+    s.rules.wheel = pick(2) == 0 ? Wheel::European : Wheel::American;
+    s.rules.unit = pick(2) == 0 ? BettingUnit::FiveDollars : BettingUnit::OneDollar;
+    s.rules.tableMinimums = pick(2) == 0;
+    const std::int64_t chips = 20 + pick(200);
+    s.rules.bankroll = unitRow(s.rules.unit).chipValue * chips;
+    s.rules.spins = 10 + pick(30);
+    if (pick(3) == 0)
+        s.rules.stopLoss = unitRow(s.rules.unit).chipValue * (chips / 2);
+    if (pick(3) == 0)
+        s.rules.target = unitRow(s.rules.unit).chipValue * (chips + 1 + pick(40));
+    s.rules.stopAfterWin = pick(5) == 0;
+    s.rules.stopAtSeriesEnd = pick(5) == 0;
+    return s;
+}
+
+} // namespace
+
+// The same identities for systems nobody wrote down: the house edge of every
+// chip staked, tables against rules, exact against simulated.
+TEST(RandomSystems, KeepTheHouseEdgeAndTheMethodsAgree) {
+    std::mt19937_64 random(16);
+    int tabled = 0, solved = 0;
+    for (int n = 0; n < 40; ++n) {
+        const System system = randomSystem(random);
+        SCOPED_TRACE("random system " + std::to_string(n));
+        ASSERT_FALSE(problemWith(system).has_value()) << *problemWith(system);
+        const double edge = edgeOf(system.rules.wheel);
+        const auto graph = buildStateGraph(system, 5000); // more are played over the rules
+        const SystemOutcome mc = simulateOn(system, graph ? &*graph : nullptr, 2000, 3, 2, {}, {});
+        if (mc.meanTotalStakedChips.value > 0)
+            EXPECT_TRUE(within(edge, mc.lossPerChipStaked))
+                << mc.lossPerChipStaked.low << " .. " << mc.lossPerChipStaked.high;
+        if (graph) {
+            ++tabled;
+            const SystemOutcome rules = simulateOn(system, nullptr, 300, 4, 1, {}, {});
+            const SystemOutcome tables = simulateOn(system, &*graph, 300, 4, 1, {}, {});
+            EXPECT_EQ(rules.meanNetChips.value, tables.meanNetChips.value);
+            EXPECT_EQ(rules.meanTotalStakedChips.value, tables.meanTotalStakedChips.value);
+            EXPECT_EQ(rules.limitStopped.value, tables.limitStopped.value);
+            for (int e = 0; e < kEndReasons; ++e)
+                EXPECT_EQ(rules.ends[e].value, tables.ends[e].value) << "end " << e;
+            if (exactFits(system, *graph)) {
+                ++solved;
+                const auto exact = solveExactly(system, *graph, {}, {});
+                ASSERT_TRUE(exact.has_value());
+                const double staked = exact->meanTotalStakedChips.value;
+                EXPECT_NEAR(exact->meanNetChips.value, -edge * staked, 1e-9 * std::max(1.0, staked));
+                for (int e = 0; e < kEndReasons; ++e)
+                    EXPECT_TRUE(within(exact->ends[e].value, mc.ends[e], 1e-3))
+                        << "end " << e << ": exact " << exact->ends[e].value << ", simulated " << mc.ends[e].value;
+                EXPECT_TRUE(within(exact->meanEndChips.value, mc.meanEndChips, 1e-9));
+            }
+        }
+    }
+    EXPECT_GE(tabled, 25); // so that most draws test the tables and the exact method too
+    EXPECT_GE(solved, 25);
 }
