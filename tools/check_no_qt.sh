@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game logic and the analyser must build and run without a desktop: nothing in game/,
-# layout/, results/, analysis/ or the interface files directly in ui/ may include Qt.
+# layout/, results/, analysis/, systems/ or the interface files directly in ui/ may include Qt.
 # Usage: check_no_qt.sh [source-root]   (default: the directory above this one)
 set -euo pipefail
 
@@ -11,7 +11,7 @@ files=()
 while IFS= read -r -d '' file; do
     files+=("$file")
 done < <(
-    for dir in game layout results analysis; do
+    for dir in game layout results analysis systems; do
         [ -d "$dir" ] && find "$dir" -type f \( -name '*.h' -o -name '*.cpp' \) -print0
     done
     [ -d ui ] && find ui -maxdepth 1 -type f \( -name '*.h' -o -name '*.cpp' \) -print0
