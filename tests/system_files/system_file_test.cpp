@@ -70,7 +70,6 @@ std::vector<System> everyElement() {
         s.description = "Line one,\nline two with a tab\tand a backslash \\.";
         s.bets.push_back(Bet{selections[m % selections.size()], moneys[m], static_cast<std::int64_t>(m + 1),
                              m % 2 ? AtCap::Restart : AtCap::Stay});
-        // A dozen: no spot the first bet can choose, as each bet needs spots of its own.
         s.bets.push_back(Bet{LastCame{OutsideGroup::Dozen, Side::Follow}, Flat{}, 1, AtCap::Stay});
         s.rules.wheel = Wheel::American;
         s.rules.unit = kBettingUnits[m % kBettingUnits.size()].unit;
