@@ -64,23 +64,11 @@ struct GraphTables {
     std::vector<StateLimits> limits;
 };
 
-// Steps through the state graph's tables.
-class GraphSpinner {
-public:
+// The state graph's tables, as playGraphSession walks them.
+struct GraphSpinner {
     explicit GraphSpinner(const GraphTables& tables) : moves_(tables.moves.data()), limits_(tables.limits.data()) {}
-    std::int64_t start() {
-        state_ = 0;
-        return limits_[0].stake;
-    }
-    SpinStep spin(int pocket, int pockets) {
-        const std::int64_t staked = limits_[state_].stake;
-        const GraphMove move = moves_[state_ * pockets + pocket];
-        state_ = move.next & kStateMask;
-        return {staked, move.net, limits_[state_].stake, (move.next & kStopsBit) != 0, (move.next & kLimitBit) != 0};
-    }
     const GraphMove* moves_;
     const StateLimits* limits_;
-    std::int32_t state_ = 0;
 };
 
 // Steps through the rules, for systems whose states are too many to table.
@@ -168,8 +156,6 @@ inline SessionSummary playGraphSession(const GraphSpinner& tables, const ChipBou
 template <typename Spinner>
 inline SessionSummary playSystemSession(Spinner& spinner, const ChipBounds& b, SessionRandom& random,
                                         std::int64_t* path = nullptr) {
-    if constexpr (std::is_same_v<Spinner, GraphSpinner>)
-        return playGraphSession(spinner, b, random, path);
     Spinner& local = spinner;
     const std::int64_t target = b.target, stopLoss = b.stopLoss;
     const std::int32_t spins = b.spins;
@@ -218,6 +204,11 @@ inline SessionSummary playSystemSession(Spinner& spinner, const ChipBounds& b, S
     else
         s.end = EndReason::SpinsDone;
     return s;
+}
+
+inline SessionSummary playSystemSession(GraphSpinner& spinner, const ChipBounds& b, SessionRandom& random,
+                                        std::int64_t* path = nullptr) {
+    return playGraphSession(spinner, b, random, path);
 }
 
 } // namespace systems
