@@ -108,9 +108,9 @@ public:
 
     // --- a system played on the table -----------------------------------------
     // Plays `system` on this table's wheel, unit and minimums: before every
-    // spin the layout is cleared and the system's stakes are placed with the
-    // table's own clicks, then the spin is counted, played and settled as any
-    // spin of a run. Returns when the session ends, is stopped, or the table
+    // spin the layout is moved to the system's stakes with the table's own
+    // clicks, then the spin is counted, played and settled as any spin of a
+    // run. Returns when the session ends, is stopped, or the table
     // is re-initialised; it yields like any run, so everything else stays
     // usable meanwhile, but the player's clicks on the layout are refused.
     // Returns false, changing nothing on the table, while a system plays or

@@ -13,7 +13,7 @@ enum class SystemPlayEnd : std::uint8_t {
     StopLoss,   // the bankroll fell to the session's stop-loss
     NotCovered, // the next stake is more than the bankroll
     OwnRule,    // the system's own stop: after a win, or at the end of a series
-    Stopped,    // the player pressed Stop
+    Stopped,    // the player pressed Stop, or took the chips off with Remove Chips
     TableReset, // Reset, a wheel or a unit change re-initialised the table
     Refused,    // the system could not be played at all
 };
