@@ -82,6 +82,7 @@ TEST(SystemArea, eachNamedSystemShowsItsDescriptionAndTheAnalysersFiguresForTheS
         EXPECT_EQ(text(window, "lblSystemDescription").toStdString(), system.description);
         runAndWait(window);
         expectFigures(window, analysed(system));
+        EXPECT_EQ(text(window, "lblSystemTarget") == QStringLiteral("no target set"), !system.rules.target);
     }
 }
 

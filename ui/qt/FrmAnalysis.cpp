@@ -554,6 +554,9 @@ void FrmAnalysis::runSystem() {
         a = systems::systemOfLayout(*keptA_);
     jobSystemName_ = QString::fromStdString(system->name);
     jobSystemAName_ = a ? QString::fromStdString(a->name) : QString();
+    jobSystemRules_ = system->rules;
+    if (a)
+        jobSystemARules_ = a->rules;
     systemFigures_->clearOutcome();
     changedSinceRun_ = false;
     try {
@@ -585,7 +588,10 @@ void FrmAnalysis::pollSystemJob() {
         return;
     }
     const systems::SystemJob::Result& result = *done->result();
-    systemFigures_->showOutcome(jobSystemName_, result.outcome, jobSystemAName_, result.kept);
+    std::optional<SystemFigures::Judged> kept;
+    if (result.kept)
+        kept = SystemFigures::Judged{jobSystemAName_, jobSystemARules_, *result.kept};
+    systemFigures_->showOutcome({jobSystemName_, jobSystemRules_, result.outcome}, kept);
     sessions_->showStatus(tr("Done; the figures are under System figures."));
     tabs_->setCurrentWidget(systemFigures_);
 }

@@ -134,6 +134,7 @@ private:
     std::unique_ptr<systems::SystemJob> systemJob_;
     std::optional<systems::System> keptSystemA_; // a system other than the layout kept as A
     QString jobSystemName_, jobSystemAName_;
+    systems::SystemRules jobSystemRules_, jobSystemARules_;
     bool placed_ = false;
     // The fields the player has left at least once: their problems show.
     std::vector<std::size_t> visited_;

@@ -62,7 +62,7 @@ void showStillPlaying(QChart* chart, const std::vector<double>& stillPlaying) {
     line->replace(points);
     QValueAxis* x = axis(chart, QObject::tr("Spin"), Qt::AlignBottom, 1,
                          std::max<double>(2, static_cast<double>(stillPlaying.size())));
-    QValueAxis* y = axis(chart, QObject::tr("% of sessions still playing"), Qt::AlignLeft, 0, 100);
+    QValueAxis* y = axis(chart, QObject::tr("% still playing"), Qt::AlignLeft, 0, 100);
     attach(chart, line, x, y);
     chart->legend()->setVisible(false);
 }

@@ -33,51 +33,76 @@ QString spinsText(const Estimate& e, Method m) { return decimalText(e, m); }
 struct Row {
     const char* name; // the label's name; the A column's adds "A"
     const char* caption;
-    std::function<QString(const SystemOutcome&)> text;
+    std::function<QString(const SystemOutcome&, const systems::SystemRules&)> text;
 };
 
 // The path figures always come from simulated sessions, so they carry ranges.
 const std::vector<Row>& rows() {
     static const std::vector<Row> all{
-        {"lblSystemMethod", QT_TRANSLATE_NOOP("SystemFigures", "Method"), methodOf},
+        {"lblSystemMethod", QT_TRANSLATE_NOOP("SystemFigures", "Method"),
+         [](const SystemOutcome& o, const systems::SystemRules&) { return methodOf(o); }},
         {"lblSystemTarget", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that reach the target"),
-         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::Target), o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules& r) {
+             return r.target ? chanceText(o.end(EndReason::Target), o.method) : SystemFigures::tr("no target set");
+         }},
         {"lblSystemStopLoss", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that reach the stop-loss"),
-         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::StopLoss), o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules& r) {
+             return r.stopLoss ? chanceText(o.end(EndReason::StopLoss), o.method)
+                               : SystemFigures::tr("no stop-loss set");
+         }},
         {"lblSystemNotCovered", QT_TRANSLATE_NOOP("SystemFigures", "Sessions stopped: next stake not covered"),
-         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::NotCovered), o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return chanceText(o.end(EndReason::NotCovered), o.method);
+         }},
         {"lblSystemOwnStop", QT_TRANSLATE_NOOP("SystemFigures", "Sessions the system's own rule stops"),
-         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::SystemStop), o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules& r) {
+             return r.stopAfterWin || r.stopAtSeriesEnd ? chanceText(o.end(EndReason::SystemStop), o.method)
+                                                        : SystemFigures::tr("it has no such rule");
+         }},
         {"lblSystemSpinsDone", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that play every spin"),
-         [](const SystemOutcome& o) { return chanceText(o.end(EndReason::SpinsDone), o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return chanceText(o.end(EndReason::SpinsDone), o.method);
+         }},
         {"lblSystemAhead", QT_TRANSLATE_NOOP("SystemFigures", "Sessions that end ahead"),
-         [](const SystemOutcome& o) { return chanceText(o.ahead, o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) { return chanceText(o.ahead, o.method); }},
         {"lblSystemMeanNet", QT_TRANSLATE_NOOP("SystemFigures", "Won or lost in a session, on average"),
-         [](const SystemOutcome& o) { return chipMoneyText(o.meanNetChips, o.method, o.chipValue); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return chipMoneyText(o.meanNetChips, o.method, o.chipValue);
+         }},
         {"lblSystemStaked", QT_TRANSLATE_NOOP("SystemFigures", "Staked in all in a session, on average"),
-         [](const SystemOutcome& o) { return chipMoneyText(o.meanTotalStakedChips, o.method, o.chipValue); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return chipMoneyText(o.meanTotalStakedChips, o.method, o.chipValue);
+         }},
         {"lblSystemSpinsPlayed", QT_TRANSLATE_NOOP("SystemFigures", "Spins a session lasts, on average"),
-         [](const SystemOutcome& o) { return spinsText(o.meanSpinsPlayed, o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) { return spinsText(o.meanSpinsPlayed, o.method); }},
         {"lblSystemLossPerDollar", QT_TRANSLATE_NOOP("SystemFigures", "Share of every dollar staked that is lost"),
-         [](const SystemOutcome& o) { return chanceText(o.lossPerChipStaked, o.method); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) { return chanceText(o.lossPerChipStaked, o.method); }},
         {"lblSystemDrawdown",
          QT_TRANSLATE_NOOP("SystemFigures", "Largest fall from a high point within a session, on average"),
-         [](const SystemOutcome& o) { return chipMoneyText(o.meanLargestDrawdown, Method::MonteCarlo, o.chipValue); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return chipMoneyText(o.meanLargestDrawdown, Method::MonteCarlo, o.chipValue);
+         }},
         {"lblSystemLosingStreak",
          QT_TRANSLATE_NOOP("SystemFigures", "Longest run of losing spins in a session, on average"),
-         [](const SystemOutcome& o) { return spinsText(o.meanLongestLosingStreak, Method::MonteCarlo); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return spinsText(o.meanLongestLosingStreak, Method::MonteCarlo);
+         }},
         {"lblSystemLargestStake",
          QT_TRANSLATE_NOOP("SystemFigures", "Largest stake on one spin: in any session; a session's, on average"),
-         [](const SystemOutcome& o) {
+         [](const SystemOutcome& o, const systems::SystemRules&) {
              return chipMoneyText(static_cast<double>(o.largestStake), o.chipValue) + QStringLiteral("; ") +
                     chipMoneyText(o.meanLargestStake, Method::MonteCarlo, o.chipValue);
          }},
         {"lblSystemLimitStopped",
          QT_TRANSLATE_NOOP("SystemFigures", "Sessions in which a table limit stopped the progression"),
-         [](const SystemOutcome& o) { return chanceText(o.limitStopped, Method::MonteCarlo); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return chanceText(o.limitStopped, Method::MonteCarlo);
+         }},
         {"lblSystemBankrollStopped",
          QT_TRANSLATE_NOOP("SystemFigures", "Sessions in which the bankroll stopped the progression"),
-         [](const SystemOutcome& o) { return chanceText(o.bankrollStopped, Method::MonteCarlo); }},
+         [](const SystemOutcome& o, const systems::SystemRules&) {
+             return chanceText(o.bankrollStopped, Method::MonteCarlo);
+         }},
     };
     return all;
 }
@@ -122,15 +147,18 @@ SystemFigures::SystemFigures(QWidget* parent) : QWidget(parent) {
     clearOutcome();
 }
 
-void SystemFigures::showOutcome(const QString& name, const systems::SystemOutcome& outcome, const QString& keptName,
-                                const std::optional<systems::SystemOutcome>& kept) {
+void SystemFigures::showOutcome(const Judged& b, const std::optional<Judged>& a) {
+    const bool kept = a.has_value();
+    const systems::SystemOutcome& outcome = b.outcome;
+    const QString& name = b.name;
+    const QString keptName = a ? a->name : QString();
     headingB_->setText(kept ? tr("B: %1").arg(name) : name);
     headingA_->setText(kept ? tr("A: %1").arg(keptName) : QString());
-    headingA_->setVisible(kept.has_value());
+    headingA_->setVisible(kept);
     for (std::size_t i = 0; i < rows().size(); ++i) {
-        figuresB_[i]->setText(rows()[i].text(outcome));
-        figuresA_[i]->setText(kept ? rows()[i].text(*kept) : QString());
-        figuresA_[i]->setVisible(kept.has_value());
+        figuresB_[i]->setText(rows()[i].text(outcome, b.rules));
+        figuresA_[i]->setText(a ? rows()[i].text(a->outcome, a->rules) : QString());
+        figuresA_[i]->setVisible(kept);
     }
     showSamplePaths(paths_->chart(), outcome.samplePaths, outcome.chipValue);
     showStillPlaying(stillPlaying_->chart(), outcome.stillPlaying);

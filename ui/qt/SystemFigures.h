@@ -20,8 +20,14 @@ class SystemFigures : public QWidget {
 public:
     explicit SystemFigures(QWidget* parent);
 
-    void showOutcome(const QString& name, const systems::SystemOutcome& outcome, const QString& keptName,
-                     const std::optional<systems::SystemOutcome>& kept);
+    // A system's name and rules with what its sessions came to.
+    struct Judged {
+        QString name;
+        systems::SystemRules rules;
+        systems::SystemOutcome outcome;
+    };
+    // `b` is the chosen system, `a` the one kept to compare it with.
+    void showOutcome(const Judged& b, const std::optional<Judged>& a);
     void clearOutcome();
 
 private:
