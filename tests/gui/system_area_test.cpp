@@ -159,6 +159,23 @@ TEST(SystemArea, aFieldTheSystemCannotTakeIsToldBesideItAndRunDoesNothingUntilIt
     EXPECT_EQ(edited->bets.at(0).chips, 2);
     child<QComboBox>(window, "cboMoney")->setCurrentText(QStringLiteral("Fibonacci"));
     EXPECT_EQ(window->systemToPlay()->bets.at(0).money, systems::MoneyManagement(systems::Fibonacci{}));
+
+    // Each kind of selection chosen in its field is the bet's selection.
+    auto* selection = child<QComboBox>(window, "cboSelection");
+    for (int kind = selection->count() - 1; kind >= 0; --kind) {
+        selection->setCurrentIndex(kind);
+        ASSERT_TRUE(window->systemToPlay()) << kind;
+        EXPECT_EQ(window->systemToPlay()->bets.at(0).selection.index(), static_cast<std::size_t>(kind));
+    }
+    selection->setCurrentIndex(3);
+    retype(window, "txtPattern", QStringLiteral("red, Low, third column"));
+    EXPECT_EQ(window->systemToPlay()->bets.at(0).selection,
+              systems::Selection(systems::Pattern{
+                  {systems::OutsideBet::Red, systems::OutsideBet::Low, systems::OutsideBet::ThirdColumn}}));
+    retype(window, "txtPattern", QStringLiteral("Red, Purple"));
+    EXPECT_FALSE(child<QLabel>(window, "lblPatternError")->isHidden());
+    window->run();
+    EXPECT_FALSE(window->running());
 }
 
 TEST(SystemArea, saveThenOpenGivesTheSameSystemAndFromTheTableIsTheLayout) {

@@ -107,7 +107,7 @@ SystemArea::SystemArea(QWidget* parent, std::vector<systems::System> named, Acti
         fromForm_ = false;
     });
     grid->addWidget(form_, 2, 0, 1, 3);
-    textCaption_ = new QLabel(tr("The whole system as its file says it, every key included (what each bet covers, "
+    textCaption_ = new QLabel(tr("The whole system as its file says it, every key included (a bet's fixed spots, "
                                  "a stake list's moves, several bets); the fields above write into it:"),
                               this);
     textCaption_->setWordWrap(true);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string>
 
+#include "layout/BetSpotCatalogue.h"
 #include "ui/SessionInputs.h"
 #include "ui/qt/CurrencyText.h"
 #include "ui/qt/FieldMarks.h"
@@ -87,6 +88,45 @@ std::optional<std::vector<std::int64_t>> numberList(const QString& text) {
     return numbers;
 }
 
+// The outside bets as the table names them to the player, in OutsideBet order.
+QString outsideName(OutsideBet bet) {
+    static constexpr const char* kControls[] = {"lblRed",      "lblBlack",       "lblEven",         "lblOdd",
+                                                "lblLow",      "lblHigh",        "lblFirstDoz",     "lblSecondDoz",
+                                                "lblThirdDoz", "lblFirstColumn", "lblSecondColumn", "lblThirdColumn"};
+    const std::optional<int> slot = slotOfName(kControls[static_cast<int>(bet)]);
+    return slot ? QString::fromStdString(
+                      accessibleSpotName(betSpots()[static_cast<std::size_t>(*slot)], Wheel::European))
+                : QString();
+}
+
+constexpr int kOutsideBets = 12;
+
+// "Red, Black, Low" -> the bets; a name may leave off its bracket ("Low").
+std::optional<std::vector<OutsideBet>> patternOf(const QString& text) {
+    std::vector<OutsideBet> bets;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString word = part.trimmed();
+        std::optional<OutsideBet> found;
+        for (int b = 0; b < kOutsideBets && !found; ++b) {
+            const QString name = outsideName(static_cast<OutsideBet>(b));
+            if (word.compare(name, Qt::CaseInsensitive) == 0 ||
+                word.compare(name.section(QStringLiteral(" ("), 0, 0), Qt::CaseInsensitive) == 0)
+                found = static_cast<OutsideBet>(b);
+        }
+        if (!found)
+            return std::nullopt;
+        bets.push_back(*found);
+    }
+    return bets;
+}
+
+QString patternText(const std::vector<OutsideBet>& bets) {
+    QStringList names;
+    for (OutsideBet bet : bets)
+        names << outsideName(bet).section(QStringLiteral(" ("), 0, 0);
+    return names.join(QStringLiteral(", "));
+}
+
 QString moneyText(const std::optional<Money>& amount) { return amount ? currencyText(*amount) : QString(); }
 } // namespace
 
@@ -109,6 +149,21 @@ SystemForm::SystemForm(QWidget* parent, std::function<void(const systems::System
     stopAtSeriesEnd_ = addCheck("chkStopAtSeriesEnd", tr("Stop at the end of a series"));
     side_ = 1; // the bets beside the session rules
     bet_ = addChoice("cboSystemBet", tr("Bet"), {});
+    selection_ = addChoice("cboSelection", tr("It covers"),
+                           {tr("Fixed spots (from the table or the text)"), tr("What came last"),
+                            tr("Sleepers: what has not come"), tr("A pattern of outside bets"),
+                            tr("One outside bet after misses")});
+    group_ = addChoice("cboSelectionGroup", tr("Of"),
+                       {tr("Colours"), tr("Even and odd"), tr("Low and high"), tr("Dozens"), tr("Columns")});
+    follow_ = addChoice("cboSelectionSide", tr("Follow or against"),
+                        {tr("Follow: bet what came"), tr("Against: bet what did not come")});
+    QStringList outside;
+    for (int b = 0; b < kOutsideBets; ++b)
+        outside << outsideName(static_cast<OutsideBet>(b));
+    outside_ = addChoice("cboSelectionBet", tr("Outside bet"), outside);
+    count_ = addLine("txtSelectionCount", "lblSelectionCountError", tr("Spins missed at least"));
+    longestOnly_ = addCheck("chkLongestOnly", tr("Only the one missing longest"));
+    pattern_ = addLine("txtPattern", "lblPatternError", tr("Pattern (Red, Black, ...)"));
     money_ = addChoice("cboMoney", tr("Money management"), moneyNames());
     numbers_ = addLine("txtMoneyNumbers", "lblMoneyNumbersError", tr("Its numbers"));
     chips_ = addLine("txtBetChips", "lblBetChipsError", tr("Chips a unit"));
@@ -190,12 +245,101 @@ void SystemForm::showBet(int index) {
     const bool filling = filling_;
     filling_ = true;
     const Bet& bet = system_.bets[static_cast<std::size_t>(index)];
+    selection_->setCurrentIndex(static_cast<int>(bet.selection.index()));
+    if (const auto* last = std::get_if<LastCame>(&bet.selection)) {
+        group_->setCurrentIndex(static_cast<int>(last->group));
+        follow_->setCurrentIndex(last->side == Side::Follow ? 0 : 1);
+    } else if (const auto* sleepers = std::get_if<Sleepers>(&bet.selection)) {
+        group_->setCurrentIndex(static_cast<int>(sleepers->group));
+        count_->setText(QString::number(sleepers->absentAtLeast));
+        longestOnly_->setChecked(sleepers->longestOnly);
+    } else if (const auto* pattern = std::get_if<Pattern>(&bet.selection)) {
+        pattern_->setText(patternText(pattern->bets));
+    } else if (const auto* after = std::get_if<AfterMisses>(&bet.selection)) {
+        outside_->setCurrentIndex(static_cast<int>(after->bet));
+        count_->setText(QString::number(after->misses));
+    }
+    enableSelectionFields(bet.selection);
     money_->setCurrentIndex(static_cast<int>(bet.money.index()));
     numbers_->setText(numbersOf(bet.money));
     numbers_->setEnabled(!numbersOf(bet.money).isEmpty());
     chips_->setText(QString::number(bet.chips));
     atCap_->setCurrentIndex(bet.atCap == AtCap::Stay ? 0 : 1);
     filling_ = filling;
+}
+
+void SystemForm::enableSelectionFields(const Selection& selection) {
+    const std::size_t kind = selection.index();
+    group_->setEnabled(kind == 1 || kind == 2);
+    follow_->setEnabled(kind == 1);
+    outside_->setEnabled(kind == 4);
+    count_->setEnabled(kind == 2 || kind == 4);
+    longestOnly_->setEnabled(kind == 2);
+    pattern_->setEnabled(kind == 3);
+}
+
+bool SystemForm::readSelection(QWidget* field, Bet& bet) {
+    if (field == selection_) {
+        // Another kind starts from its own values; fixed spots from the
+        // system's own when it had them.
+        switch (selection_->currentIndex()) {
+        case 0: {
+            const Bet& before = system_.bets[static_cast<std::size_t>(std::max(0, bet_->currentIndex()))];
+            bet.selection = std::holds_alternative<FixedSpots>(before.selection)
+                                ? before.selection
+                                : Selection(FixedSpots{{{"lblRed", 1}}});
+            break;
+        }
+        case 1: bet.selection = LastCame{}; break;
+        case 2: bet.selection = Sleepers{}; break;
+        case 3: bet.selection = Pattern{{OutsideBet::Red, OutsideBet::Black}}; break;
+        default: bet.selection = AfterMisses{}; break;
+        }
+        const bool filling = filling_;
+        filling_ = true;
+        group_->setCurrentIndex(std::holds_alternative<Sleepers>(bet.selection) ? 3 : 0);
+        if (const auto* p = std::get_if<Pattern>(&bet.selection))
+            pattern_->setText(patternText(p->bets));
+        if (const auto* s = std::get_if<Sleepers>(&bet.selection))
+            count_->setText(QString::number(s->absentAtLeast));
+        if (const auto* a = std::get_if<AfterMisses>(&bet.selection))
+            count_->setText(QString::number(a->misses));
+        filling_ = filling;
+    }
+    enableSelectionFields(bet.selection);
+    const auto count = [this]() -> std::optional<std::int32_t> {
+        const std::optional<std::int64_t> n = wholeNumber(count_->text());
+        if (!n || *n < 0 || *n > kMaxCount) {
+            showProblem(count_, tr("Expected a whole number of spins from 0 to %1.").arg(kMaxCount));
+            return std::nullopt;
+        }
+        return static_cast<std::int32_t>(*n);
+    };
+    if (auto* last = std::get_if<LastCame>(&bet.selection)) {
+        last->group = static_cast<OutsideGroup>(group_->currentIndex());
+        last->side = follow_->currentIndex() == 0 ? Side::Follow : Side::Against;
+    } else if (auto* sleepers = std::get_if<Sleepers>(&bet.selection)) {
+        sleepers->group = static_cast<OutsideGroup>(group_->currentIndex());
+        sleepers->longestOnly = longestOnly_->isChecked();
+        const std::optional<std::int32_t> n = count();
+        if (!n)
+            return false;
+        sleepers->absentAtLeast = *n;
+    } else if (auto* pattern = std::get_if<Pattern>(&bet.selection)) {
+        const std::optional<std::vector<OutsideBet>> bets = patternOf(pattern_->text());
+        if (!bets || bets->empty()) {
+            showProblem(pattern_, tr("Expected outside bets separated by commas, such as Red, Black, Red."));
+            return false;
+        }
+        pattern->bets = *bets;
+    } else if (auto* after = std::get_if<AfterMisses>(&bet.selection)) {
+        after->bet = static_cast<OutsideBet>(outside_->currentIndex());
+        const std::optional<std::int32_t> n = count();
+        if (!n)
+            return false;
+        after->misses = *n;
+    }
+    return true;
 }
 
 bool SystemForm::hasProblem() const {
@@ -248,6 +392,7 @@ void SystemForm::fieldEdited(QWidget* field) {
         rules.spins = static_cast<std::int32_t>(*spins);
 
     Bet& bet = next.bets[static_cast<std::size_t>(std::max(0, bet_->currentIndex()))];
+    readable = readSelection(field, bet) && readable;
     if (field == money_) {
         // Another kind starts from its own numbers.
         bet.money = moneyOfKind(money_->currentIndex());

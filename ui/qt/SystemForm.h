@@ -13,11 +13,10 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 
-// The fields of a system a player changes most: its session rules, and for
-// each bet the money management with its numbers, the chips and what happens
-// at the table limit. Every field change that reads as a playable system is
-// handed on; one that does not is told beside its field and handed on only
-// once it is put right.
+// The fields of a system: its session rules, and for each bet what it covers
+// (all but fixed spots, which the table or the text gives), the money
+// management with its numbers, the chips and what happens at the table limit. Every field change that reads as a
+// playable system is handed on; one that does not is told beside its field and handed on only once it is put right.
 class SystemForm : public QWidget {
 public:
     SystemForm(QWidget* parent, std::function<void(const systems::System&)> edited);
@@ -38,6 +37,10 @@ private:
     void addProblemBelow(QWidget* input, const char* problemName);
     void fieldEdited(QWidget* field);
     void showBet(int index);
+    // Enables the selection's fields that its kind has.
+    void enableSelectionFields(const systems::Selection& selection);
+    // Reads the selection's fields into `bet`; false when one cannot be read.
+    bool readSelection(QWidget* field, systems::Bet& bet);
     void showProblem(QWidget* field, const QString& problem);
 
     std::function<void(const systems::System&)> edited_;
@@ -57,6 +60,13 @@ private:
     QCheckBox* stopAfterWin_ = nullptr;
     QCheckBox* stopAtSeriesEnd_ = nullptr;
     QComboBox* bet_ = nullptr;
+    QComboBox* selection_ = nullptr;
+    QComboBox* group_ = nullptr;
+    QComboBox* follow_ = nullptr;
+    QComboBox* outside_ = nullptr;
+    QLineEdit* count_ = nullptr;
+    QCheckBox* longestOnly_ = nullptr;
+    QLineEdit* pattern_ = nullptr;
     QComboBox* money_ = nullptr;
     QLineEdit* numbers_ = nullptr;
     QLineEdit* chips_ = nullptr;
