@@ -39,6 +39,7 @@ public:
     void openHelp(std::string_view) override {}
     void centreMainWindow() override {}
     void messageBox(std::string_view, std::string_view, MessageIcon) override {}
+    void showStatus(std::string_view) override {}
     void yieldEvents() override {}
     [[noreturn]] void endProcess() override { std::abort(); }
 };

@@ -4,11 +4,17 @@
 #include <string>
 
 #include "game/GameState.h"
+#include "game/SystemPlayStatus.h"
 #include "layout/BettingUnit.h"
 
 class Screen;
 class Clock;
 class RandomSource;
+namespace systems {
+struct System;
+class SystemPlayer;
+struct PlayState;
+} // namespace systems
 
 // The main window's game: its state and every procedure and event handler of
 // the table. It draws nothing itself; it tells the Screen what to show.
@@ -100,6 +106,21 @@ public:
     void mnuIntroduction_Click();
     void mnuAbout_Click();
 
+    // --- a system played on the table -----------------------------------------
+    // Plays `system` on this table's wheel, unit and minimums: before every
+    // spin the layout is moved to the system's stakes with the table's own
+    // clicks, then the spin is counted, played and settled as any spin of a
+    // run. Returns when the session ends, is stopped, or the table
+    // is re-initialised; it yields like any run, so everything else stays
+    // usable meanwhile, but the player's clicks on the layout are refused.
+    // Returns false, changing nothing on the table, while a system plays or
+    // when the system cannot be played (the status says why).
+    bool playSystem(const systems::System& system);
+    // Ends the playing system before its next spin.
+    void stopSystem();
+    bool systemPlaying() const { return systemPlay_.playing; }
+    const SystemPlayStatus& systemPlay() const { return systemPlay_; }
+
     // Runs the click handler of a leaf menu item; parents and separators do nothing.
     void menuClicked(MenuItem item);
 
@@ -124,8 +145,17 @@ private:
     // Blanks the history entries, on screen too when the window is loaded.
     void emptyHistory();
 
+    // SpinWheel's work, returning the number it settled.
+    PocketCode spinAndSettle();
+    void removeAllChips();
+    void placeSystemStakes(const systems::SystemPlayer& player, const systems::PlayState& play);
+    void endSystemPlay(SystemPlayEnd end);
+
     Screen& screen_;
     Clock& clock_;
     RandomSource& random_;
     GameState state_;
+    SystemPlayStatus systemPlay_;
+    std::uint32_t systemRuns_ = 0; // tells a run ended at a yield from the one now playing
+    bool placingForSystem_ = false;
 };

@@ -3,6 +3,9 @@
 #include "ui/Screen.h"
 
 void QueltaGame::InitialiseWheel() {
+    // The fresh table's winnings are no longer the system's session.
+    if (systemPlay_.playing)
+        endSystemPlay(SystemPlayEnd::TableReset);
     ++state_.reinitialisations;
     state_.FreshWheel = true;
     ClearLayout();

@@ -4,7 +4,9 @@
 #include "game/WheelSweep.h"
 #include "ui/Screen.h"
 
-void QueltaGame::SpinWheel() {
+void QueltaGame::SpinWheel() { spinAndSettle(); }
+
+PocketCode QueltaGame::spinAndSettle() {
     random_.seed(clock_.now());
     // Two fractions drawn back to back give 1, 2 or 3 draws with
     // probabilities 1/4, 1/2, 1/4; only the last draw counts.
@@ -32,6 +34,7 @@ void QueltaGame::SpinWheel() {
         ShowOutsideHits();
     screen_.yieldEvents();
     screen_.setMoneyCaption(ctl::lblTotalAmountBet, state_.TotalAmountBet);
+    return number;
 }
 
 PocketCode QueltaGame::DrawNumber() {

@@ -14,6 +14,10 @@ constexpr ChipCount minimumBeforeTheChip(const BetSpot& spot) {
 } // namespace
 
 void QueltaGame::BetSpotMouseUp(int displaySlot, int button) {
+    if (systemPlay_.playing && !placingForSystem_) {
+        screen_.showStatus("A system is playing on the table; press Stop to place chips yourself.");
+        return;
+    }
     const BetSpot& spot = betSpot(displaySlot);
     const ControlRef chipLabel = ctl::lblZero(spot.slot);
     const ControlRef marker = ctl::shpChip(spot.marker);
@@ -23,8 +27,8 @@ void QueltaGame::BetSpotMouseUp(int displaySlot, int button) {
     const bool americanOnly = !spot.takesChipsOn(Wheel::European);
     const bool europeanOnly = !spot.takesChipsOn(Wheel::American);
     if (americanOnly || europeanOnly) {
-        const bool refused = (americanOnly && checked(MenuItem::mnuEuropean)) ||
-                             (europeanOnly && checked(MenuItem::mnuAmerican));
+        const bool refused =
+            (americanOnly && checked(MenuItem::mnuEuropean)) || (europeanOnly && checked(MenuItem::mnuAmerican));
         if (refused) {
             screen_.setEnabled(chipLabel, false);
             screen_.setVisible(marker, false);
@@ -38,8 +42,7 @@ void QueltaGame::BetSpotMouseUp(int displaySlot, int button) {
     if (stake >= spot.limitOn(playWheel())) {
         CheckTableLimit();
     } else {
-        if (spot.isOutside() && checked(MenuItem::mnuOn) && currentUnit() == BettingUnit::FiveDollars &&
-            stake == 0) {
+        if (spot.isOutside() && checked(MenuItem::mnuOn) && currentUnit() == BettingUnit::FiveDollars && stake == 0) {
             stake = minimumBeforeTheChip(spot);
             state_.TotalAmountBet += UnitsToMoney(stake);
         }

@@ -18,6 +18,13 @@ void QueltaGame::ClearStakes() {
 }
 
 void QueltaGame::cmdRemChips_Click() {
+    // The system's chips gone, its spin would settle nothing it staked.
+    if (systemPlay_.playing)
+        endSystemPlay(SystemPlayEnd::Stopped);
+    removeAllChips();
+}
+
+void QueltaGame::removeAllChips() {
     ClearLayout();
     state_.TotalAmountBet = Money{};
     ClearStakes();

@@ -77,6 +77,7 @@ public:
     bool menuEnabled(MenuItem item) const { return menuEnabled_.at(static_cast<int>(item)); }
 
     std::vector<Message> messages;
+    std::vector<std::string> statusLines;
     std::vector<std::string> log; // filled while recordLog is set
     bool recordLog = false;
     StatsWindow stats = StatsWindow::NotLoaded;
@@ -194,6 +195,11 @@ public:
         note("message " + std::string(prompt));
         if (onMessage)
             onMessage(messages.back());
+    }
+
+    void showStatus(std::string_view text) override {
+        statusLines.emplace_back(text);
+        note("status " + std::string(text));
     }
 
     void yieldEvents() override {

@@ -65,6 +65,10 @@ public:
     // A modal box with one OK button; an empty title means the program's name.
     virtual void messageBox(std::string_view prompt, std::string_view title, MessageIcon icon) = 0;
 
+    // A short line telling the player why an action of theirs was refused,
+    // shown without covering or changing any control of the table.
+    virtual void showStatus(std::string_view text) = 0;
+
     // Handles pending user events; they may call back into the game and nest.
     virtual void yieldEvents() = 0;
 

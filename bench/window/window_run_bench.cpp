@@ -3,7 +3,9 @@
 // run's wall time and the longest stretch without a yield to the event loop,
 // which is how long a click or a repaint could have to wait. The second
 // measurement runs the same day with the System Analysis window open and an
-// analysis of the layout running on its threads all the while.
+// analysis of the layout running on its threads all the while. The last ones
+// play a 400-spin system session on the table, its chips clicked onto the
+// layout before every spin.
 //   QT_QPA_PLATFORM=offscreen window_run_bench
 #include <QApplication>
 #include <QDir>
@@ -26,6 +28,7 @@
 #include "game/QueltaGame.h"
 #include "game/RandomGenerator.h"
 #include "layout/BetSpotCatalogue.h"
+#include "systems/NamedSystems.h"
 #include "ui/qt/FontSetup.h"
 #include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/FrmQuelta.h"
@@ -203,6 +206,86 @@ void analysisHandOff(benchmark::State& state) {
     state.counters["longest_processor_ms"] = longestProcessorMs;
 }
 BENCHMARK(analysisHandOff)->Arg(0)->Arg(2)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A session that plays all its 400 spins: a bankroll no loss of these stakes
+// reaches. `name` is a named system, or empty for one chip on every spot,
+// which is the most clicks a spin of a fixed layout makes.
+systems::System sessionOf(const std::string& name) {
+    systems::System system;
+    system.name = "every spot";
+    system.bets.push_back({systems::FixedSpots{}, systems::Flat{}, 1, systems::AtCap::Stay});
+    for (const BetSpot& spot : betSpots())
+        if (spot.takesChipsOn(Wheel::European))
+            std::get<systems::FixedSpots>(system.bets[0].selection).spots.push_back({std::string(spot.name), 1});
+    for (const systems::System& named : systems::namedSystems(Wheel::European))
+        if (named.name == name)
+            system = named;
+    system.rules.bankroll = Money::fromDollars(10'000'000);
+    system.rules.spins = 400;
+    return system;
+}
+
+void systemSessionOnTable(benchmark::State& state, const std::string& name, bool analysisOpen) {
+    FrmQuelta window(std::make_unique<SteppingClock>(kSecondsPerClockReading),
+                     std::make_unique<RandomGenerator>(kSeed));
+    window.start();
+    QueltaGame& game = window.game();
+    window.screen().loadStats();
+    if (analysisOpen)
+        window.openAnalysis();
+    QApplication::processEvents();
+    const systems::System system = sessionOf(name);
+
+    std::optional<Steady::time_point> lastYield;
+    Steady::duration longestGap{};
+    long slowGaps = 0;
+    window.screen().setYieldHook([&] {
+        const auto now = Steady::now();
+        if (lastYield) {
+            longestGap = std::max(longestGap, now - *lastYield);
+            slowGaps += now - *lastYield > kSlowGap ? 1 : 0;
+        }
+        lastYield = now;
+    });
+    double worstGapSeconds = 0;
+    long spins = 0, chips = 0;
+    for (auto _ : state) {
+        const long before = game.state().ledger.size();
+        lastYield = Steady::now();
+        longestGap = {};
+        game.playSystem(system);
+        longestGap = std::max(longestGap, Steady::now() - *lastYield);
+        worstGapSeconds = std::max(worstGapSeconds, std::chrono::duration<double>(longestGap).count());
+        spins += game.systemPlay().spins;
+        for (std::size_t k = static_cast<std::size_t>(before); k < game.state().ledger.size(); ++k)
+            chips += game.state().ledger.entries()[k].bet.tenThousandths() / Money::fromDollars(1).tenThousandths();
+    }
+    window.screen().setYieldHook({});
+    state.counters["longest_gap_ms"] = worstGapSeconds * kMillisecondsPerSecond;
+    state.counters["gaps_over_16ms"] = static_cast<double>(slowGaps);
+    state.counters["spins_per_session"] = static_cast<double>(spins) / static_cast<double>(state.iterations());
+    state.counters["chips_per_spin"] = static_cast<double>(chips) / static_cast<double>(std::max(spins, 1L));
+}
+// Played from the analysis window, which stays open and follows the table;
+// and on the table alone, to tell the table's part from the window's.
+BENCHMARK_CAPTURE(systemSessionOnTable, martingale_red, std::string("martingale-red"), true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(systemSessionOnTable, two_dozens, std::string("two-dozens-martingale"), true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(systemSessionOnTable, chip_on_every_spot, std::string(), true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(systemSessionOnTable, martingale_red_table_alone, std::string("martingale-red"), false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(systemSessionOnTable, two_dozens_table_alone, std::string("two-dozens-martingale"), false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+BENCHMARK_CAPTURE(systemSessionOnTable, chip_on_every_spot_table_alone, std::string(), false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 } // namespace
 
 int main(int argc, char* argv[]) {

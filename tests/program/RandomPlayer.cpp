@@ -86,13 +86,15 @@ std::string RandomPlayer::Action::describe() const {
     case Kind::AnalysisCancel: return "analysis Cancel";
     case Kind::AnalysisKeepA: return "analysis Keep as A";
     case Kind::AnalysisClose: return "close box of the analysis window";
+    case Kind::SystemPlay: return "analysis Play on the table";
+    case Kind::SystemStop: return "analysis Stop playing";
     }
     return "?";
 }
 
 RandomPlayer::Action RandomPlayer::pick() {
     // Weights: clicks on the layout are what a player does most.
-    static constexpr std::array<Weighted, 15> kWeights{{
+    static constexpr std::array<Weighted, 17> kWeights{{
         {60, static_cast<int>(Kind::SpotClick)},
         {2, static_cast<int>(Kind::SpotBurst)},
         {22, static_cast<int>(Kind::Menu)},
@@ -108,6 +110,8 @@ RandomPlayer::Action RandomPlayer::pick() {
         {1, static_cast<int>(Kind::AnalysisCancel)},
         {1, static_cast<int>(Kind::AnalysisKeepA)},
         {1, static_cast<int>(Kind::AnalysisClose)},
+        {2, static_cast<int>(Kind::SystemPlay)},
+        {2, static_cast<int>(Kind::SystemStop)},
     }};
     int total = 0;
     for (const Weighted& w : kWeights)
@@ -203,7 +207,9 @@ void RandomPlayer::perform(const Action& action) {
     case Kind::AnalysisRun:
     case Kind::AnalysisCancel:
     case Kind::AnalysisKeepA:
-    case Kind::AnalysisClose: actOnAnalysis(action.kind); break;
+    case Kind::AnalysisClose:
+    case Kind::SystemPlay:
+    case Kind::SystemStop: actOnAnalysis(action.kind); break;
     }
     --depth_;
     if (afterEach_)
@@ -249,6 +255,9 @@ void RandomPlayer::closeModalSoon(QObject* dialog) {
 }
 
 void RandomPlayer::actOnAnalysis(Kind kind) {
+    // A player who wants to watch a system play opens the window for it.
+    if (kind == Kind::SystemPlay)
+        window_.menus().action(MenuItem::mnuSystemAnalysis)->trigger();
     FrmAnalysis* analysis = window_.analysisWindow();
     // Like the statistics window, reachable only while it is on screen.
     if (analysis == nullptr || !analysis->isVisible())
@@ -263,6 +272,17 @@ void RandomPlayer::actOnAnalysis(Kind kind) {
         click("cmdRun");
         break;
     case Kind::AnalysisCancel: click("cmdCancel"); break;
+    case Kind::SystemPlay:
+        fillAnalysisFields(analysis);
+        click("cmdPlayOnTable");
+        if (const SystemPlayStatus& played = window_.game().systemPlay(); !played.playing && played.spins > 0) {
+            systemSpins_ += played.spins;
+            ++systemsPlayed_;
+            log_.push_back(std::string(static_cast<std::size_t>(depth_) * 2, ' ') + "(" + describeSystemPlay(played) +
+                           ")");
+        }
+        break;
+    case Kind::SystemStop: click("cmdStopPlaying"); break;
     case Kind::AnalysisKeepA:
         fillAnalysisFields(analysis);
         click("cmdKeepA");

@@ -20,10 +20,10 @@ class FrmQuelta;
 // up to a spot's table limit, every leaf menu item but Exit, the table's
 // buttons but Quit, the statistics window's buttons and close box, the
 // About box, and the analysis window's Run (with small analyses, now and then
-// bad input), Cancel, Keep as A and close box. Some actions are fired from inside running operations: at the
-// game's yields (a run, a sweep, the pause of chip removal, a
-// re-initialisation) and while a modal box is open; every modal box is then
-// closed, as a player would close it.
+// bad input), Cancel, Keep as A, close box, and Play on the table (opening
+// the window for it) and Stop. Some actions are fired from inside running
+// operations: at the game's yields (a run, a sweep, the pause of chip removal, a re-initialisation) and while a modal
+// box is open; every modal box is then closed, as a player would close it.
 //
 // Everything follows from the seed, so a run replays exactly.
 class RandomPlayer : public QObject {
@@ -48,6 +48,9 @@ public:
     const std::vector<std::string>& log() const { return log_; }
     long long actionsPlayed() const { return played_; }
     long long nestedPlayed() const { return nestedPlayed_; }
+    // Spins played by systems on the table, and the systems that played any.
+    long long systemSpins() const { return systemSpins_; }
+    long long systemsPlayed() const { return systemsPlayed_; }
     // Nested actions by what was running when they fired, for the record.
     const std::map<std::string, long long>& nestedByMoment() const { return nestedByMoment_; }
 
@@ -70,7 +73,9 @@ private:
         AnalysisRun,
         AnalysisCancel,
         AnalysisKeepA,
-        AnalysisClose
+        AnalysisClose,
+        SystemPlay,
+        SystemStop
     };
     struct Action {
         Kind kind;
@@ -101,5 +106,7 @@ private:
     int nestedLeft_ = 0;
     long long played_ = 0;
     long long nestedPlayed_ = 0;
+    long long systemSpins_ = 0;
+    long long systemsPlayed_ = 0;
     std::map<std::string, long long> nestedByMoment_;
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 
 #include <array>
 #include <initializer_list>
@@ -10,6 +11,7 @@
 #include "SettlementOracle.h"
 #include "TableLedger.h"
 #include "game/QueltaGame.h"
+#include "ui/qt/FrmAnalysis.h"
 #include "ui/qt/FrmQuelta.h"
 #include "ui/qt/FrmStats.h"
 #include "ui/qt/MenuBarMirror.h"
@@ -235,6 +237,18 @@ void checkMenus(FrmQuelta& window, Faults& faults) {
     expect(faults, !state.checked(M::mnuRemoveChips) || multi == 0,
            "Remove Chips is checked together with a run of several spins");
 }
+// A system plays only while its Play click runs, so at rest none plays, and
+// the window offers Play, not Stop.
+void checkSystemPlay(FrmQuelta& window, Faults& faults) {
+    expect(faults, !window.game().systemPlaying(), "a system still plays on the table at rest");
+    const FrmAnalysis* analysis = window.analysisWindow();
+    if (analysis == nullptr)
+        return;
+    const auto* play = analysis->findChild<QPushButton*>(QStringLiteral("cmdPlayOnTable"));
+    const auto* stop = analysis->findChild<QPushButton*>(QStringLiteral("cmdStopPlaying"));
+    expect(faults, play != nullptr && play->isEnabled() && stop != nullptr && !stop->isEnabled(),
+           "the analysis window does not offer Play on the table alone at rest");
+}
 } // namespace
 
 std::vector<std::string> checkTableAtRest(FrmQuelta& window, const TableLedger& ledger) {
@@ -245,5 +259,6 @@ std::vector<std::string> checkTableAtRest(FrmQuelta& window, const TableLedger& 
     checkStrip(window, ledger, faults);
     checkHistory(window, ledger, faults);
     checkMenus(window, faults);
+    checkSystemPlay(window, faults);
     return faults;
 }

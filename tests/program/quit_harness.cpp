@@ -2,10 +2,10 @@
 // window on the offscreen platform, sets up a moment (a 400-spin run, the
 // wheel sweep of a normal spin, the statistics window open or minimised, a
 // table-limit box open, a 400-spin run while the analysis window analyses on
-// its own threads) and, from a timer, quits there with the Quit button,
+// its own threads, a system playing on the table) and, from a timer, quits there with the Quit button,
 // File > Exit or a close of the main window through the window system.
 //
-//   quit_harness run|sweep|stats|minimised|limit|analysis quit|exit|close
+//   quit_harness run|sweep|stats|minimised|limit|analysis|system quit|exit|close
 //
 // It prints "quitting" just before it asks; an exit status of 0 after that
 // is the program ending itself. If the program carries on instead, the
@@ -135,6 +135,15 @@ int main(int argc, char* argv[]) {
             if (game.state().SpinCount >= kQuitAtSpin && analysis->running())
                 quit(window, command, trigger);
         });
+    } else if (scenario == "system") {
+        // The chips on the table played from the analysis window, flat on Red.
+        game.BetSpotMouseUp(slot::lblRed, kLeftButton);
+        window.menus().action(MenuItem::mnuSystemAnalysis)->trigger();
+        window.analysisWindow()->findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("400"));
+        QObject::connect(&trigger, &QTimer::timeout, [&] {
+            if (game.systemPlaying() && game.systemPlay().spins >= kQuitAtSpin)
+                quit(window, command, trigger);
+        });
     } else {
         return kUsage;
     }
@@ -148,6 +157,9 @@ int main(int argc, char* argv[]) {
             game.BetSpotMouseUp(spot, kLeftButton);
     } else if (scenario == "stats" || scenario == "minimised") {
         QApplication::processEvents();
+    } else if (scenario == "system") {
+        window.analysisWindow()->findChild<QPushButton*>(QStringLiteral("cmdPlayOnTable"))->click();
+        std::printf("%s\n", describeSystemPlay(game.systemPlay()).c_str());
     } else {
         window.table()->findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
     }

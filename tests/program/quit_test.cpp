@@ -38,7 +38,7 @@ std::string caseName(const testing::TestParamInfo<std::tuple<const char*, const 
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, QuitAnywhere,
-                         testing::Combine(testing::Values("run", "sweep", "stats", "analysis"),
+                         testing::Combine(testing::Values("run", "sweep", "stats", "analysis", "system"),
                                           testing::Values("quit", "exit", "close")),
                          caseName);
 // A close of the main window also with the statistics window minimised, and

@@ -89,10 +89,12 @@ TEST(RandomPlay, noMoneyIsLostAndTheTableStaysConsistentWhateverThePlayerClicks)
         ASSERT_TRUE(faults.empty()) << report(faults, player, seed, action);
     }
     std::cout << player.actionsPlayed() << " actions (" << player.nestedPlayed() << " inside running operations), "
-              << ledger.settledSpins() << " settled spins\n";
+              << ledger.settledSpins() << " settled spins, " << player.systemSpins() << " of them by "
+              << player.systemsPlayed() << " systems played on the table\n";
     for (const auto& [moment, count] : player.nestedByMoment())
         std::cout << "  " << count << " at a " << moment << '\n';
     // A game in which nothing was ever settled would prove nothing about money.
     EXPECT_GT(ledger.settledSpins(), 0);
     EXPECT_GT(player.nestedPlayed(), 0);
+    EXPECT_GT(player.systemsPlayed(), 0);
 }

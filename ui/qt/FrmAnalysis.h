@@ -49,6 +49,9 @@ public:
     bool running() const { return job_ != nullptr; }
     // How the window starts an analysis's threads; a test makes it fail.
     void setThreadStarter(ThreadStarter start) { startThread_ = std::move(start); }
+    // The layout with the session rules as the window shows them, or nothing
+    // (with the reasons beside the fields) when they are wrong.
+    std::optional<BettingSystem> systemToPlay() { return readSystem(); }
     // Reads the table now rather than at the next turn of the live timer.
     void refreshNow();
 

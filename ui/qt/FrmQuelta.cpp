@@ -10,6 +10,7 @@
 #include "game/QueltaGame.h"
 #include "game/RandomGenerator.h"
 #include "game/SystemClock.h"
+#include "systems/LayoutSystem.h"
 #include "ui/LayoutGeometry.h"
 #include "ui/MainWindowControls.h"
 #include "ui/qt/ChipMarker.h"
@@ -23,6 +24,7 @@
 #include "ui/qt/QtScreen.h"
 #include "ui/qt/SpotAccessible.h"
 #include "ui/qt/SpotLabel.h"
+#include "ui/qt/SystemPlayBar.h"
 #include "ui/qt/TableSurface.h"
 #include "ui/qt/WindowPlacement.h"
 
@@ -208,8 +210,13 @@ void FrmQuelta::menuChosen(MenuItem item) {
 }
 
 void FrmQuelta::openAnalysis() {
-    if (!analysis_)
+    if (!analysis_) {
         analysis_ = std::make_unique<FrmAnalysis>(*game_);
+        analysis_->layout()->addWidget(new SystemPlayBar(analysis_.get(), *game_, [this] {
+            const std::optional<BettingSystem> layout = analysis_->systemToPlay();
+            return layout ? std::optional(systems::systemOfLayout(*layout)) : std::nullopt;
+        }));
+    }
     analysis_->open(*this);
 }
 

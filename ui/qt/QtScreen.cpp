@@ -1,9 +1,11 @@
 #include "ui/qt/QtScreen.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <cstdio>
 #include <cstdlib>
@@ -189,6 +191,13 @@ void QtScreen::messageBox(std::string_view prompt, std::string_view title, Messa
                     toQString(title.empty() ? kProgramTitle : title), toQString(prompt), QMessageBox::Ok,
                     window_.isVisible() ? &window_ : nullptr);
     box.exec();
+}
+
+// A tip at the pointer, where the refused click was made: it covers no
+// control for longer than the tip lasts and changes none.
+void QtScreen::showStatus(std::string_view text) {
+    lastStatus_ = toQString(text);
+    QToolTip::showText(QCursor::pos(), lastStatus_, &window_);
 }
 
 void QtScreen::yieldEvents() {

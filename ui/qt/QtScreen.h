@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 
@@ -52,6 +53,7 @@ public:
     void centreMainWindow() override;
 
     void messageBox(std::string_view prompt, std::string_view title, MessageIcon icon) override;
+    void showStatus(std::string_view text) override;
     void yieldEvents() override;
     [[noreturn]] void endProcess() override;
 
@@ -64,6 +66,9 @@ public:
     using CaptionHook = std::function<void(ControlRef, std::string_view)>;
     void setCaptionHook(CaptionHook hook) { captionHook_ = std::move(hook); }
 
+    // The last status line shown, for whoever watches the window.
+    const QString& lastStatus() const { return lastStatus_; }
+
 private:
     QWidget* widget(ControlRef control) const;
 
@@ -74,4 +79,5 @@ private:
     CaptionHook captionHook_;
     // Set by the pay out a settling spin shows; its winnings follow at once.
     bool payOutShown_ = false;
+    QString lastStatus_;
 };
