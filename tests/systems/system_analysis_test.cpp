@@ -266,9 +266,10 @@ TEST(RandomSystems, KeepTheHouseEdgeAndTheMethodsAgree) {
         const double edge = edgeOf(system.rules.wheel);
         const auto graph = buildStateGraph(system, 5000); // more are played over the rules
         const SystemOutcome mc = simulateOn(system, graph ? &*graph : nullptr, 2000, 3, 2, {}, {});
-        if (mc.meanTotalStakedChips.value > 0)
+        if (mc.meanTotalStakedChips.value > 0) {
             EXPECT_TRUE(within(edge, mc.lossPerChipStaked))
                 << mc.lossPerChipStaked.low << " .. " << mc.lossPerChipStaked.high;
+        }
         if (graph) {
             ++tabled;
             const SystemOutcome rules = simulateOn(system, nullptr, 300, 4, 1, {}, {});
