@@ -11,6 +11,7 @@
 
 #include "ui/qt/AnalysisCharts.h"
 #include "ui/qt/AnalysisText.h"
+#include "ui/qt/FigureRow.h"
 #include "ui/qt/SystemCharts.h"
 
 namespace {
@@ -131,6 +132,9 @@ SystemFigures::SystemFigures(QWidget* parent) : QWidget(parent) {
         grid_->addWidget(caption, row, 0);
         figuresB_.push_back(figureLabel(this, QString::fromLatin1(r.name)));
         figuresA_.push_back(figureLabel(this, QString::fromLatin1(r.name) + QLatin1Char('A')));
+        // Copy results takes them with the window's other figures.
+        figuresB_.back()->setProperty(kFigureCaptionProperty, tr("System: %1").arg(tr(r.caption)));
+        figuresA_.back()->setProperty(kFigureCaptionProperty, tr("System A: %1").arg(tr(r.caption)));
         caption->setBuddy(figuresB_.back());
         grid_->addWidget(figuresB_.back(), row, 1);
         grid_->addWidget(figuresA_.back(), row, 2);
@@ -168,7 +172,8 @@ void SystemFigures::clearOutcome() {
     headingB_->clear();
     headingA_->hide();
     for (std::size_t i = 0; i < figuresB_.size(); ++i) {
-        figuresB_[i]->setText(QStringLiteral("-"));
+        figuresB_[i]->clear(); // nothing to copy until a run
+        figuresA_[i]->clear();
         figuresA_[i]->hide();
     }
     clearChart(paths_->chart());
