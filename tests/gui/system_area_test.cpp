@@ -235,6 +235,27 @@ TEST(SystemArea, compareOfTwoNamedSystemsShowsEachAsTheAnalyserJudgesIt) {
     EXPECT_EQ(text(window, "lblSystemNameB"), QStringLiteral("B: two-dozens-martingale"));
     expectFigures(window, analysed(find("two-dozens-martingale")));
     expectFigures(window, analysed(find("martingale-red")), "A");
+
+    // A Reset of the table stops a run of the layout on the table, here
+    // against the named system kept as A, and leaves one of two named
+    // systems running: they owe the table nothing.
+    child<QLineEdit>(window, "txtSessions")->setText(QStringLiteral("100,000,000"));
+    const struct {
+        const char* b;
+        bool runsOn;
+    } resets[] = {{"two-dozens-martingale", true}, {systems::kLayoutSystemName, false}};
+    for (const auto& reset : resets) {
+        SCOPED_TRACE(reset.b);
+        table.click(TableWindow::centreOf(spotGeometry(slot::lblRed).spot), Qt::LeftButton);
+        choose(window, reset.b);
+        window->run();
+        ASSERT_TRUE(window->running());
+        table.named<QPushButton>(QStringLiteral("cmdReset"))->click();
+        window->refreshNow();
+        EXPECT_EQ(window->running(), reset.runsOn);
+        window->cancel();
+        EXPECT_FALSE(window->running());
+    }
 }
 } // namespace
 

@@ -200,10 +200,13 @@ void FrmAnalysis::pollFairness(const TableSeen& now) {
 }
 
 void FrmAnalysis::tableReinitialised() {
-    const bool wasRunning = running();
+    // A job of systems that owe nothing to the table carries on.
+    const bool wasRunning = job_ != nullptr || (systemJob_ && systemJobUsesTable_);
     letJobStop();
-    systemJob_.reset();
-    showRunning(false);
+    if (systemJobUsesTable_)
+        systemJob_.reset();
+    if (!systemJob_)
+        showRunning(false);
     sessions_->clearOutcome();
     compare_->clearComparison();
     outcomeShown_ = false;
@@ -552,6 +555,8 @@ void FrmAnalysis::runSystem() {
     std::optional<systems::System> a = keptSystemA_;
     if (!a && keptA_)
         a = systems::systemOfLayout(*keptA_);
+    // A layout kept as A is a copy the player froze; only B can be the table.
+    systemJobUsesTable_ = systemArea_->tableChosen();
     jobSystemName_ = QString::fromStdString(system->name);
     jobSystemAName_ = a ? QString::fromStdString(a->name) : QString();
     jobSystemRules_ = system->rules;

@@ -132,6 +132,7 @@ private:
     SystemFigures* systemFigures_ = nullptr;
     RecordedPanel* recorded_ = nullptr;
     std::unique_ptr<systems::SystemJob> systemJob_;
+    bool systemJobUsesTable_ = false;            // the layout on the table is one of its systems
     std::optional<systems::System> keptSystemA_; // a system other than the layout kept as A
     QString jobSystemName_, jobSystemAName_;
     systems::SystemRules jobSystemRules_, jobSystemARules_;
