@@ -3,7 +3,9 @@
 // window-with-chips.png, stats-window.png, american-with-chips.png and
 // analysis-sessions.png, analysis-compare.png and analysis-wheel.png (the
 // System Analysis window at the size it opens at, after an analysis, its
-// comparison and its wheel test). Run at a magnified scale
+// comparison and its wheel test), the system editor and a system's figures,
+// and table-playing-a-system.png (the table in the middle of a system's
+// session). Run at a magnified scale
 // (QT_SCALE_FACTOR=2), the analysis pictures are named with "-scale2".
 // Message boxes (a missing picture file) are answered at once so the run
 // never waits for a person.
@@ -46,6 +48,7 @@ constexpr int kChipsPerSpot = 3;
 // The sessions aim for a quarter more than they start with.
 constexpr int kTargetPercent = 125;
 constexpr int kAnalysisWaitMs = 60'000;
+constexpr int kSpinsBeforeThePicture = 12;
 // On the American wheel, the zero area's own spots as well.
 constexpr std::array kAmericanBetSlots = {slot::lblZeroA, slot::lblDoubleZero, slot::lblZeroDoubleZeroTwo, 12, 50,
                                           slot::lblBlack, slot::lblThirdDoz,   slot::lblThirdColumn};
@@ -159,5 +162,23 @@ int main(int argc, char* argv[]) {
     scroll->verticalScrollBar()->setValue(tabs->y());
     QApplication::processEvents();
     ok = judged && save(analysis, picture("system-figures")) && ok;
+
+    // Martingale on Red played on the table, caught between two spins of
+    // its session with the system's chips on the layout.
+    choice->setCurrentIndex(choice->findText(QStringLiteral("martingale-red")));
+    QApplication::processEvents();
+    bool caught = false;
+    QTimer midPlay;
+    QObject::connect(&midPlay, &QTimer::timeout, [&] {
+        if (caught || game.systemPlay().spins < kSpinsBeforeThePicture)
+            return;
+        caught = true;
+        ok = save(&window, output + QStringLiteral("/table-playing-a-system%1.png").arg(scale)) && ok;
+        game.stopSystem();
+    });
+    midPlay.start(kModalCheckMs);
+    analysis->findChild<QPushButton*>(QStringLiteral("cmdPlayOnTable"))->click();
+    const bool stopped = QTest::qWaitFor([&] { return !game.systemPlaying(); }, kAnalysisWaitMs);
+    ok = caught && stopped && ok;
     return ok ? 0 : 1;
 }
