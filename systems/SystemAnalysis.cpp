@@ -28,6 +28,7 @@ SystemOutcome withPathFigures(SystemOutcome exact, const SystemOutcome& simulate
     exact.limitStopped = simulated.limitStopped;
     exact.bankrollStopped = exact.end(EndReason::NotCovered);
     exact.samplePaths = simulated.samplePaths;
+    exact.bands = simulated.bands;
     return exact;
 }
 

@@ -56,6 +56,10 @@ struct SystemOutcome {
     Estimate limitStopped;               // sessions in which a table limit stopped a progression
     Estimate bankrollStopped;            // sessions that ended because the next stake was not covered
     std::vector<SamplePath> samplePaths; // the first 20 sessions
+    // Percentiles of the bankroll in chips before the first spin and after
+    // each, from the first sessions of the seed (a session that has ended
+    // keeps its bankroll).
+    std::vector<BankrollBand> bands;
 
     const Estimate& end(EndReason e) const { return ends[static_cast<int>(e)]; }
 };

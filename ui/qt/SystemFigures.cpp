@@ -164,7 +164,7 @@ void SystemFigures::showOutcome(const Judged& b, const std::optional<Judged>& a)
         figuresA_[i]->setText(a ? rows()[i].text(a->outcome, a->rules) : QString());
         figuresA_[i]->setVisible(kept);
     }
-    showSamplePaths(paths_->chart(), outcome.samplePaths, outcome.chipValue);
+    showSamplePaths(paths_->chart(), outcome.samplePaths, outcome.bands, outcome.chipValue);
     showStillPlaying(stillPlaying_->chart(), outcome.stillPlaying);
 }
 
