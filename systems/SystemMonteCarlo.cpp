@@ -184,14 +184,14 @@ ChipBounds chipBoundsOf(const System& system) {
 }
 
 SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int64_t sessions, std::uint64_t seed,
-                         unsigned threads, std::stop_token stop, const ProgressSink& progress) {
+                         const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress) {
     const ChipBounds bounds = chipBoundsOf(system);
     const SystemPlayer player(system);
     const std::optional<GraphTables> tables =
         graph ? std::optional<GraphTables>(std::in_place, *graph, bounds) : std::nullopt;
     const std::int64_t perBlock = sessionsPerBlock(bounds.spins);
     const std::int64_t blocks = (sessions + perBlock - 1) / perBlock;
-    std::vector<Tally> tallies(workerCount(blocks, threads));
+    std::vector<Tally> tallies(workerCount(blocks, threads.count));
     for (Tally& t : tallies)
         t.lengths.assign(static_cast<std::size_t>(bounds.spins) + 1, 0);
 

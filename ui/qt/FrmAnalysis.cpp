@@ -563,11 +563,12 @@ void FrmAnalysis::runSystem() {
     if (a)
         jobSystemARules_ = a->rules;
     systemFigures_->clearOutcome();
+    exactFiguresShown_ = false;
     changedSinceRun_ = false;
     try {
-        systemJob_ =
-            std::make_unique<systems::SystemJob>(std::move(*system), std::move(a), systems::MethodChoice::Auto,
-                                                 values.sessions, values.seed.value_or(freshSeed()), analysisThreads());
+        systemJob_ = std::make_unique<systems::SystemJob>(std::move(*system), std::move(a), systems::MethodChoice::Auto,
+                                                          values.sessions, values.seed.value_or(freshSeed()),
+                                                          analysisThreads(), startThread_);
     } catch (const std::bad_alloc&) {
         sessions_->showStatus(QString::fromLatin1(AnalysisJob::kNoMemory));
         return;
@@ -580,8 +581,18 @@ void FrmAnalysis::runSystem() {
 
 void FrmAnalysis::pollSystemJob() {
     sessions_->showProgress(systemJob_->progress());
-    if (!systemJob_->finished())
+    if (!systemJob_->finished()) {
+        // The exact figures are worth showing while the simulated sessions
+        // behind the path figures are still being played.
+        if (!exactFiguresShown_ && systemJob_->exactFigures()) {
+            exactFiguresShown_ = true;
+            showSystemResult(*systemJob_->exactFigures());
+            tabs_->setCurrentWidget(systemFigures_);
+            sessions_->showStatus(tr("The exact figures are under System figures; simulating sessions for the "
+                                     "rest..."));
+        }
         return;
+    }
     const std::unique_ptr<systems::SystemJob> done = std::move(systemJob_);
     showRunning(false);
     if (!done->error().empty()) {
@@ -592,13 +603,17 @@ void FrmAnalysis::pollSystemJob() {
         sessions_->showStatus(tr("Cancelled."));
         return;
     }
-    const systems::SystemJob::Result& result = *done->result();
+    showSystemResult(*done->result());
+    if (!exactFiguresShown_) // else the player may have turned elsewhere meanwhile
+        tabs_->setCurrentWidget(systemFigures_);
+    sessions_->showStatus(tr("Done; the figures are under System figures."));
+}
+
+void FrmAnalysis::showSystemResult(const systems::SystemJob::Result& result) {
     std::optional<SystemFigures::Judged> kept;
     if (result.kept)
         kept = SystemFigures::Judged{jobSystemAName_, jobSystemARules_, *result.kept};
     systemFigures_->showOutcome({jobSystemName_, jobSystemRules_, result.outcome}, kept);
-    sessions_->showStatus(tr("Done; the figures are under System figures."));
-    tabs_->setCurrentWidget(systemFigures_);
 }
 
 bool FrmAnalysis::running() const { return job_ != nullptr || systemJob_ != nullptr; }

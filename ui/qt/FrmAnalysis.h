@@ -90,6 +90,7 @@ private:
     // through the system analyser.
     void runSystem();
     void pollSystemJob();
+    void showSystemResult(const systems::SystemJob::Result& result);
     void systemChanged();
     void playRecorded(const QString& numbersFile);
     // Hands the running job over to stop on its own threads; never waits.
@@ -132,6 +133,7 @@ private:
     SystemFigures* systemFigures_ = nullptr;
     RecordedPanel* recorded_ = nullptr;
     std::unique_ptr<systems::SystemJob> systemJob_;
+    bool exactFiguresShown_ = false;             // of the running system job
     bool systemJobUsesTable_ = false;            // the layout on the table is one of its systems
     std::optional<systems::System> keptSystemA_; // a system other than the layout kept as A
     QString jobSystemName_, jobSystemAName_;
