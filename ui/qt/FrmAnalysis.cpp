@@ -576,6 +576,7 @@ void FrmAnalysis::runSystem() {
     showRunning(true);
     sessions_->showStatus(tr("Analysing..."));
     timer_.start();
+    systemJobStarted_.start();
     pollSystemJob();
 }
 
@@ -590,6 +591,13 @@ void FrmAnalysis::pollSystemJob() {
             tabs_->setCurrentWidget(systemFigures_);
             sessions_->showStatus(tr("The exact figures are under System figures; simulating sessions for the "
                                      "rest..."));
+        } else if (!exactFiguresShown_ && systemJobStarted_.elapsed() < kRefreshMs) {
+            // Exact figures are often ready in a few milliseconds: look
+            // again sooner than the refresh would for the first of them.
+            QTimer::singleShot(kFirstFiguresPollMs, this, [this] {
+                if (systemJob_)
+                    pollSystemJob();
+            });
         }
         return;
     }
