@@ -415,6 +415,19 @@ void FrmAnalysis::pollJob() {
 void FrmAnalysis::showOwnSession() {
     if (!outcomeShown_)
         return;
+    // A system that has played on the table since it was last re-initialised
+    // is the session the player follows, spin by spin as it plays.
+    const SystemPlayStatus& play = game_.systemPlay();
+    if (play.bankrolls.size() > 1 && play.end != SystemPlayEnd::TableReset) {
+        std::vector<std::int64_t> tenThousandths;
+        tenThousandths.reserve(play.bankrolls.size());
+        for (const Money m : play.bankrolls)
+            tenThousandths.push_back(m.tenThousandths());
+        sessions_->showOwnSession(ownSessionPoints(tenThousandths, Money::fromTenThousandths(1)),
+                                  tr("The red line is the system played on your table. %1")
+                                      .arg(QString::fromStdString(describeSystemPlay(play))));
+        return;
+    }
     const std::vector<LedgerEntry>& ledger = game_.state().ledger.entries();
     std::vector<PocketCode> pockets;
     pockets.reserve(ledger.size());
