@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QTest>
@@ -67,16 +68,32 @@ TEST(PlayOnTable, playsTheLayoutWithTheWindowsRulesAndRefusesTheMouseMeanwhile) 
     // The player's own line is the system's session on the table, from its
     // start to the bankroll the table settled.
     window->refreshNow();
-    QLineSeries* own = nullptr;
-    for (QChartView* view : window->findChildren<QChartView*>())
-        for (QAbstractSeries* series : view->chart()->series())
-            if (series->name() == QStringLiteral("Your session"))
-                own = qobject_cast<QLineSeries*>(series);
-    ASSERT_NE(own, nullptr);
-    ASSERT_EQ(own->count(), played.spins + 1);
-    EXPECT_EQ(own->at(0).y(), 100.0);
-    EXPECT_EQ(own->at(own->count() - 1).y(), static_cast<double>(played.bankroll.tenThousandths()) / 10'000.0);
-    EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lblOwnSessionNote"))
-                    ->text()
-                    .contains(QString::fromStdString(describeSystemPlay(played))));
+    const auto expectOwnLineIsThePlayedSession = [&] {
+        QLineSeries* own = nullptr;
+        for (QChartView* view : window->findChildren<QChartView*>())
+            for (QAbstractSeries* series : view->chart()->series())
+                if (series->name() == QStringLiteral("Your session"))
+                    own = qobject_cast<QLineSeries*>(series);
+        ASSERT_NE(own, nullptr);
+        ASSERT_GT(own->count(), 1);
+        // Long sessions are thinned, but the last spin is always drawn.
+        EXPECT_EQ(own->at(own->count() - 1).x(), static_cast<double>(played.spins));
+        EXPECT_EQ(own->at(0).y(), static_cast<double>(played.start.tenThousandths()) / 10'000.0);
+        EXPECT_EQ(own->at(own->count() - 1).y(), static_cast<double>(played.bankroll.tenThousandths()) / 10'000.0);
+        EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lblOwnSessionNote"))
+                        ->text()
+                        .contains(QString::fromStdString(describeSystemPlay(played))));
+    };
+    expectOwnLineIsThePlayedSession();
+
+    // A named system is not the layout the table's sessions were analysed
+    // for, and the line is still the session it played.
+    auto* choice = window->findChild<QComboBox*>(QStringLiteral("cboSystem"));
+    const int martingale = choice->findText(QStringLiteral("Martingale"), Qt::MatchContains);
+    ASSERT_GE(martingale, 0);
+    choice->setCurrentIndex(martingale);
+    play->click();
+    ASSERT_GT(played.spins, 0) << describeSystemPlay(played);
+    window->refreshNow();
+    expectOwnLineIsThePlayedSession();
 }
