@@ -203,8 +203,10 @@ void FrmAnalysis::tableReinitialised() {
     // A job of systems that owe nothing to the table carries on.
     const bool wasRunning = job_ != nullptr || (systemJob_ && systemJobUsesTable_);
     letJobStop();
-    if (systemJobUsesTable_)
+    if (systemJobUsesTable_ && systemJob_) {
         systemJob_.reset();
+        dropUnfinishedFigures();
+    }
     if (!systemJob_)
         showRunning(false);
     sessions_->clearOutcome();
@@ -358,6 +360,7 @@ void FrmAnalysis::cancel() {
     if (systemJob_) {
         // Its threads hold what they use and stop on their own.
         systemJob_.reset();
+        dropUnfinishedFigures();
         showRunning(false);
         sessions_->showStatus(tr("Cancelled."));
         return;
@@ -386,6 +389,8 @@ void FrmAnalysis::pollJob() {
         return;
     const std::unique_ptr<AnalysisJob> done = std::move(job_);
     showRunning(false);
+    if (!done->error().empty() || !done->result())
+        dropUnfinishedFigures();
     if (!done->error().empty()) {
         sessions_->showStatus(QString::fromStdString(done->error()));
         return;
@@ -616,6 +621,8 @@ void FrmAnalysis::pollSystemJob() {
     }
     const std::unique_ptr<systems::SystemJob> done = std::move(systemJob_);
     showRunning(false);
+    if (!done->error().empty() || !done->result())
+        dropUnfinishedFigures();
     if (!done->error().empty()) {
         sessions_->showStatus(QString::fromStdString(done->error()));
         return;
@@ -628,6 +635,14 @@ void FrmAnalysis::pollSystemJob() {
     if (!exactFiguresShown_) // else the player may have turned elsewhere meanwhile
         tabs_->setCurrentWidget(systemFigures_);
     sessions_->showStatus(tr("Done; the figures are under System figures."));
+}
+
+// Exact figures shown ahead of a job that then ended without its path
+// figures would go on saying those are being simulated.
+void FrmAnalysis::dropUnfinishedFigures() {
+    if (exactFiguresShown_)
+        systemFigures_->clearOutcome();
+    exactFiguresShown_ = false;
 }
 
 void FrmAnalysis::showSystemResult(const systems::SystemJob::Result& result) {

@@ -93,6 +93,7 @@ private:
     void runSystem();
     void pollSystemJob();
     void showSystemResult(const systems::SystemJob::Result& result);
+    void dropUnfinishedFigures();
     void systemChanged();
     void playRecorded(const QString& numbersFile);
     // Hands the running job over to stop on its own threads; never waits.
