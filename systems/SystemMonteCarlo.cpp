@@ -104,8 +104,9 @@ std::vector<SamplePath> samplePaths(Spinner& spinner, const ChipBounds& bounds, 
     return paths;
 }
 
-// The sessions' bankrolls held for the bands, at most about this many (a
-// session is held only as far as it played).
+// The sessions' bankrolls held for the bands: about this many (a session is
+// held only as far as it played), but never fewer than 100 sessions, so that
+// the 5% band is still a rank of its own.
 constexpr std::int64_t kBandBankrolls = 4'000'000;
 
 // The bands from the first sessions of the seed, as the table's analyser
