@@ -7,51 +7,6 @@ namespace {
 
 constexpr std::array<std::int64_t, 5> kPercents = {5, 25, 50, 75, 95};
 
-// Nearest-rank percentiles of one spin's bankrolls. Bankrolls usually lie
-// close together, so counting them is cheaper than selecting; a wide spread
-// falls back to selection.
-class PercentilePicker {
-public:
-    BankrollBand of(std::vector<std::int64_t>& chips) {
-        const auto n = static_cast<std::int64_t>(chips.size());
-        std::array<std::int64_t, 5> rank{}; // 1-based
-        for (std::size_t i = 0; i < rank.size(); ++i)
-            rank[i] = (kPercents[i] * n + 99) / 100;
-        const auto [low, high] = std::minmax_element(chips.begin(), chips.end());
-        const std::int64_t lowest = *low;
-        const std::int64_t range = *high - lowest + 1;
-        std::array<double, 5> picked{};
-        if (range <= 4 * n) {
-            counts_.assign(static_cast<std::size_t>(range), 0);
-            for (std::int64_t c : chips)
-                ++counts_[static_cast<std::size_t>(c - lowest)];
-            std::int64_t below = 0;
-            std::size_t next = 0;
-            for (std::int64_t value = 0; next < rank.size(); ++value) {
-                below += counts_[static_cast<std::size_t>(value)];
-                while (next < rank.size() && below >= rank[next])
-                    picked[next++] = static_cast<double>(lowest + value);
-            }
-        } else {
-            auto at = [&](std::size_t i) { return chips.begin() + (rank[i] - 1); };
-            // Each selection narrows the range the next one has to search.
-            std::nth_element(chips.begin(), at(2), chips.end());
-            std::nth_element(chips.begin(), at(1), at(2));
-            std::nth_element(chips.begin(), at(0), at(1));
-            if (at(3) > at(2))
-                std::nth_element(at(2) + 1, at(3), chips.end());
-            if (at(4) > at(3))
-                std::nth_element(at(3) + 1, at(4), chips.end());
-            for (std::size_t i = 0; i < rank.size(); ++i)
-                picked[i] = static_cast<double>(*at(i));
-        }
-        return {picked[0], picked[1], picked[2], picked[3], picked[4]};
-    }
-
-private:
-    std::vector<std::int32_t> counts_;
-};
-
 struct BandSession {
     SessionRandom random;
     std::int64_t chips;
@@ -72,6 +27,42 @@ void playStretch(const SpinView& view, BandSession& session, std::int64_t* path,
 }
 
 } // namespace
+
+BankrollBand PercentilePicker::of(std::vector<std::int64_t>& chips) {
+    const auto n = static_cast<std::int64_t>(chips.size());
+    std::array<std::int64_t, 5> rank{}; // 1-based
+    for (std::size_t i = 0; i < rank.size(); ++i)
+        rank[i] = (kPercents[i] * n + 99) / 100;
+    const auto [low, high] = std::minmax_element(chips.begin(), chips.end());
+    const std::int64_t lowest = *low;
+    const std::int64_t range = *high - lowest + 1;
+    std::array<double, 5> picked{};
+    if (range <= 4 * n) {
+        counts_.assign(static_cast<std::size_t>(range), 0);
+        for (std::int64_t c : chips)
+            ++counts_[static_cast<std::size_t>(c - lowest)];
+        std::int64_t below = 0;
+        std::size_t next = 0;
+        for (std::int64_t value = 0; next < rank.size(); ++value) {
+            below += counts_[static_cast<std::size_t>(value)];
+            while (next < rank.size() && below >= rank[next])
+                picked[next++] = static_cast<double>(lowest + value);
+        }
+    } else {
+        auto at = [&](std::size_t i) { return chips.begin() + (rank[i] - 1); };
+        // Each selection narrows the range the next one has to search.
+        std::nth_element(chips.begin(), at(2), chips.end());
+        std::nth_element(chips.begin(), at(1), at(2));
+        std::nth_element(chips.begin(), at(0), at(1));
+        if (at(3) > at(2))
+            std::nth_element(at(2) + 1, at(3), chips.end());
+        if (at(4) > at(3))
+            std::nth_element(at(3) + 1, at(4), chips.end());
+        for (std::size_t i = 0; i < rank.size(); ++i)
+            picked[i] = static_cast<double>(*at(i));
+    }
+    return {picked[0], picked[1], picked[2], picked[3], picked[4]};
+}
 
 std::int64_t bandSessionCount(std::int64_t sessions, std::int32_t spins) {
     const std::int64_t affordable = 40'000'000 / std::max<std::int32_t>(spins, 1);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/Money.h"
 
@@ -29,6 +30,7 @@ struct SystemPlayStatus {
     Money start;
     Money bankroll;
     Money nextStake;
+    std::vector<Money> bankrolls; // at the start, then after each spin played
     SystemPlayEnd end = SystemPlayEnd::Playing;
     std::string problem; // why it was refused
 };

@@ -28,6 +28,7 @@ SystemOutcome withPathFigures(SystemOutcome exact, const SystemOutcome& simulate
     exact.limitStopped = simulated.limitStopped;
     exact.bankrollStopped = exact.end(EndReason::NotCovered);
     exact.samplePaths = simulated.samplePaths;
+    exact.bands = simulated.bands;
     return exact;
 }
 
@@ -89,6 +90,35 @@ SystemOutcome analyseSystem(const System& system, MethodChoice choice, std::int6
         }
     }
     return simulateOn(system, graph ? &*graph : nullptr, sessions, seed, threads, std::move(stop), progress);
+}
+
+} // namespace systems
+
+namespace systems {
+
+std::optional<SystemOutcome> exactFiguresOf(const System& system, MethodChoice choice, std::stop_token stop,
+                                            const ProgressSink& progress) {
+    if (const auto problem = problemWith(system))
+        throw std::invalid_argument(*problem);
+    if (choice == MethodChoice::MonteCarlo)
+        return std::nullopt;
+    const auto graph = buildStateGraph(system, kMostGraphStates);
+    std::optional<SystemOutcome> exact;
+    if (graph && (choice == MethodChoice::Exact || exactFits(system, *graph)))
+        exact = solveExactly(system, *graph, std::move(stop), progress);
+    if (!exact && choice == MethodChoice::Exact)
+        throw std::invalid_argument("The system has too many states to analyse exactly.");
+    return exact;
+}
+
+SystemOutcome completeAnalysis(const System& system, std::optional<SystemOutcome> exact, std::int64_t sessions,
+                               std::uint64_t seed, const WorkerThreads& threads, std::stop_token stop,
+                               const ProgressSink& progress) {
+    requirePlayable(system, sessions);
+    const auto graph = buildStateGraph(system, kMostGraphStates);
+    const SystemOutcome simulated =
+        simulateOn(system, graph ? &*graph : nullptr, sessions, seed, threads, std::move(stop), progress);
+    return exact ? withPathFigures(std::move(*exact), simulated) : simulated;
 }
 
 } // namespace systems

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stop_token>
 #include <vector>
 
 #include "analysis/SessionAnalysis.h"
+#include "analysis/WorkerThreads.h"
 #include "systems/System.h"
 
 // What many sessions of a system come to, exactly or by Monte Carlo, with the
@@ -56,6 +58,10 @@ struct SystemOutcome {
     Estimate limitStopped;               // sessions in which a table limit stopped a progression
     Estimate bankrollStopped;            // sessions that ended because the next stake was not covered
     std::vector<SamplePath> samplePaths; // the first 20 sessions
+    // Percentiles of the bankroll in chips before the first spin and after
+    // each, from the first sessions of the seed (a session that has ended
+    // keeps its bankroll).
+    std::vector<BankrollBand> bands;
 
     const Estimate& end(EndReason e) const { return ends[static_cast<int>(e)]; }
 };
@@ -82,5 +88,17 @@ SystemOutcome analyseSystemExactly(const System& system, std::int64_t sessions, 
 // Auto: exact where the exact method takes the system, Monte Carlo otherwise.
 SystemOutcome analyseSystem(const System& system, MethodChoice choice, std::int64_t sessions, std::uint64_t seed,
                             unsigned threads, std::stop_token stop = {}, const ProgressSink& progress = {});
+
+// analyseSystem in two steps, for a caller that shows the exact figures as
+// soon as they are done: exactFiguresOf gives them without the path figures
+// (sessions 0), or nothing when `choice` has the system simulated;
+// completeAnalysis then adds the path figures, or simulates everything when
+// given nothing. Together they give what analyseSystem gives, and throw as
+// it does. The simulation's threads are started by `threads.start`.
+std::optional<SystemOutcome> exactFiguresOf(const System& system, MethodChoice choice, std::stop_token stop = {},
+                                            const ProgressSink& progress = {});
+SystemOutcome completeAnalysis(const System& system, std::optional<SystemOutcome> exact, std::int64_t sessions,
+                               std::uint64_t seed, const WorkerThreads& threads, std::stop_token stop = {},
+                               const ProgressSink& progress = {});
 
 } // namespace systems

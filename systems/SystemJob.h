@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/WorkerThreads.h"
 #include "systems/SystemAnalysis.h"
 
 // One analysis of a system (and of a second one kept to compare it with)
@@ -22,9 +23,11 @@ public:
         std::optional<SystemOutcome> kept; // the system kept as A, from the same seed
     };
 
-    // Both systems are analysed by `choice` from the same seed.
+    // Both systems are analysed by `choice` from the same seed. The
+    // simulated sessions run on threads started by `start`; the exact
+    // figures never wait for them.
     SystemJob(System system, std::optional<System> kept, MethodChoice choice, std::int64_t sessions, std::uint64_t seed,
-              unsigned threads);
+              unsigned threads, ThreadStarter start = startPlainThread);
     ~SystemJob();
     SystemJob(const SystemJob&) = delete;
     SystemJob& operator=(const SystemJob&) = delete;
@@ -35,6 +38,10 @@ public:
     bool finished() const;
     // After finished(): the result, or nothing when cancelled or failed.
     const std::optional<Result>& result() const;
+    // Before the result, once every system of the job is answered exactly:
+    // the exact figures, their path figures still to come (sessions 0).
+    // Nothing until then, or when a system is simulated. From the owner's thread.
+    const std::optional<Result>& exactFigures() const;
     // After finished(): empty, or a sentence saying why the analysis failed.
     const std::string& error() const;
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "analysis/BankrollBands.h"
 #include "analysis/BlockRunner.h"
 #include "analysis/ConfidenceInterval.h"
 #include "analysis/CountHistogram.h"
@@ -103,6 +104,47 @@ std::vector<SamplePath> samplePaths(Spinner& spinner, const ChipBounds& bounds, 
     return paths;
 }
 
+// The sessions' bankrolls held for the bands: about this many (a session is
+// held only as far as it played), but never fewer than 100 sessions, so that
+// the 5% band is still a rank of its own.
+constexpr std::int64_t kBandBankrolls = 4'000'000;
+
+// The bands from the first sessions of the seed, as the table's analyser
+// takes them: each session is played whole and held as far as it went.
+template <typename Spinner>
+std::vector<BankrollBand> bandsOf(Spinner& spinner, const ChipBounds& bounds, std::uint64_t seed, std::int64_t sessions,
+                                  std::stop_token stop) {
+    const std::int64_t count = std::min(bandSessionCount(sessions, bounds.spins),
+                                        std::max<std::int64_t>(100, kBandBankrolls / (std::int64_t{bounds.spins} + 1)));
+    std::vector<std::vector<std::int64_t>> paths;
+    paths.reserve(static_cast<std::size_t>(count));
+    std::vector<std::int64_t> chips(static_cast<std::size_t>(bounds.spins) + 1);
+    for (std::int64_t session = 0; session < count; ++session) {
+        if (stop.stop_requested())
+            return {};
+        SessionRandom random(seed, static_cast<std::uint64_t>(session));
+        const SessionSummary s = playSystemSession(spinner, bounds, random, chips.data());
+        paths.emplace_back(chips.begin(), chips.begin() + s.spins + 1);
+    }
+    std::vector<BankrollBand> bands;
+    bands.reserve(static_cast<std::size_t>(bounds.spins) + 1);
+    PercentilePicker picker;
+    std::vector<std::int64_t> column(paths.size());
+    for (std::size_t spin = 0; spin <= static_cast<std::size_t>(bounds.spins); ++spin) {
+        bool moving = false;
+        for (std::size_t s = 0; s < paths.size(); ++s) {
+            moving |= spin < paths[s].size();
+            column[s] = paths[s][std::min(spin, paths[s].size() - 1)];
+        }
+        if (!moving) { // every session has ended: nothing moves any more
+            bands.resize(static_cast<std::size_t>(bounds.spins) + 1, bands.back());
+            break;
+        }
+        bands.push_back(picker.of(column));
+    }
+    return bands;
+}
+
 // The ratio -sum(gain) / sum(staked) with the delta method's 95% interval:
 // the variance of gain + ratio x staked over the squared mean stake.
 Estimate lossPerChipStaked(const Tally& t, std::int64_t n) {
@@ -143,14 +185,14 @@ ChipBounds chipBoundsOf(const System& system) {
 }
 
 SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int64_t sessions, std::uint64_t seed,
-                         unsigned threads, std::stop_token stop, const ProgressSink& progress) {
+                         const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress) {
     const ChipBounds bounds = chipBoundsOf(system);
     const SystemPlayer player(system);
     const std::optional<GraphTables> tables =
         graph ? std::optional<GraphTables>(std::in_place, *graph, bounds) : std::nullopt;
     const std::int64_t perBlock = sessionsPerBlock(bounds.spins);
     const std::int64_t blocks = (sessions + perBlock - 1) / perBlock;
-    std::vector<Tally> tallies(workerCount(blocks, threads));
+    std::vector<Tally> tallies(workerCount(blocks, threads.count));
     for (Tally& t : tallies)
         t.lengths.assign(static_cast<std::size_t>(bounds.spins) + 1, 0);
 
@@ -205,9 +247,11 @@ SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int
     if (graph) {
         GraphSpinner spinner(*tables);
         o.samplePaths = samplePaths(spinner, bounds, seed, n);
+        o.bands = bandsOf(spinner, bounds, seed, n, stop);
     } else {
         RuleSpinner spinner(player, bounds);
         o.samplePaths = samplePaths(spinner, bounds, seed, n);
+        o.bands = bandsOf(spinner, bounds, seed, n, stop);
     }
     return o;
 }

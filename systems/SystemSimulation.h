@@ -12,7 +12,7 @@ namespace systems {
 // rules themselves when `graph` is null; both give the same figures for the
 // same seed. The system must be one problemWith accepts.
 SystemOutcome simulateOn(const System& system, const StateGraph* graph, std::int64_t sessions, std::uint64_t seed,
-                         unsigned threads, std::stop_token stop, const ProgressSink& progress);
+                         const WorkerThreads& threads, std::stop_token stop, const ProgressSink& progress);
 
 // Whether the exact method's work and memory for the graph are within its budget.
 bool exactFits(const System& system, const StateGraph& graph);

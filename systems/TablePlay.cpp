@@ -41,6 +41,7 @@ bool QueltaGame::playSystem(const systems::System& asked) {
     systemPlay_.spinsPlanned = bounds.spins;
     systemPlay_.start = systemPlay_.bankroll = chip * chips;
     systemPlay_.nextStake = chip * next;
+    systemPlay_.bankrolls.push_back(systemPlay_.bankroll);
     // As START does: the first spin already enters the history.
     state_.FreshWheel = false;
 
@@ -64,6 +65,7 @@ bool QueltaGame::playSystem(const systems::System& asked) {
         ++systemPlay_.spins;
         systemPlay_.bankroll = chip * chips;
         systemPlay_.nextStake = chip * next;
+        systemPlay_.bankrolls.push_back(systemPlay_.bankroll);
         // In the order the analyser names a session's end.
         const bool ownStop = (bounds.stopAfterWin && outcome.net > 0) ||
                              (bounds.stopAtSeriesEnd && (outcome.flags & systems::kSeriesEnded) != 0);

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QTest>
 
 #include "TableWindow.h"
 #include "ui/qt/FrmAnalysis.h"
@@ -20,6 +25,10 @@ TEST(PlayOnTable, playsTheLayoutWithTheWindowsRulesAndRefusesTheMouseMeanwhile) 
     FrmAnalysis* window = table.window.analysisWindow();
     window->findChild<QLineEdit*>(QStringLiteral("txtSpins"))->setText(QStringLiteral("6"));
     window->findChild<QLineEdit*>(QStringLiteral("txtBankroll"))->setText(QStringLiteral("100"));
+    // With the table's sessions analysed, the window has a line for the
+    // player's own session.
+    window->run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->running(); }, 60'000));
     auto* play = window->findChild<QPushButton*>(QStringLiteral("cmdPlayOnTable"));
     auto* stop = window->findChild<QPushButton*>(QStringLiteral("cmdStopPlaying"));
     ASSERT_NE(play, nullptr);
@@ -55,4 +64,36 @@ TEST(PlayOnTable, playsTheLayoutWithTheWindowsRulesAndRefusesTheMouseMeanwhile) 
     EXPECT_FALSE(stop->isEnabled());
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lblPlayOnTable"))->text().toStdString(),
               describeSystemPlay(played));
+
+    // The player's own line is the system's session on the table, from its
+    // start to the bankroll the table settled.
+    window->refreshNow();
+    const auto expectOwnLineIsThePlayedSession = [&] {
+        QLineSeries* own = nullptr;
+        for (QChartView* view : window->findChildren<QChartView*>())
+            for (QAbstractSeries* series : view->chart()->series())
+                if (series->name() == QStringLiteral("Your session"))
+                    own = qobject_cast<QLineSeries*>(series);
+        ASSERT_NE(own, nullptr);
+        ASSERT_GT(own->count(), 1);
+        // Long sessions are thinned, but the last spin is always drawn.
+        EXPECT_EQ(own->at(own->count() - 1).x(), static_cast<double>(played.spins));
+        EXPECT_EQ(own->at(0).y(), static_cast<double>(played.start.tenThousandths()) / 10'000.0);
+        EXPECT_EQ(own->at(own->count() - 1).y(), static_cast<double>(played.bankroll.tenThousandths()) / 10'000.0);
+        EXPECT_TRUE(window->findChild<QLabel*>(QStringLiteral("lblOwnSessionNote"))
+                        ->text()
+                        .contains(QString::fromStdString(describeSystemPlay(played))));
+    };
+    expectOwnLineIsThePlayedSession();
+
+    // A named system is not the layout the table's sessions were analysed
+    // for, and the line is still the session it played.
+    auto* choice = window->findChild<QComboBox*>(QStringLiteral("cboSystem"));
+    const int martingale = choice->findText(QStringLiteral("Martingale"), Qt::MatchContains);
+    ASSERT_GE(martingale, 0);
+    choice->setCurrentIndex(martingale);
+    play->click();
+    ASSERT_GT(played.spins, 0) << describeSystemPlay(played);
+    window->refreshNow();
+    expectOwnLineIsThePlayedSession();
 }

@@ -13,6 +13,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <functional>
+#include <future>
+#include <thread>
+
 #include "TableWindow.h"
 #include "systems/LayoutSystem.h"
 #include "systems/NamedSystems.h"
@@ -84,6 +88,53 @@ TEST(SystemArea, eachNamedSystemShowsItsDescriptionAndTheAnalysersFiguresForTheS
         expectFigures(window, analysed(system));
         EXPECT_EQ(text(window, "lblSystemTarget") == QStringLiteral("no target set"), !system.rules.target);
     }
+}
+
+// The exact figures of a system do not wait for the simulated sessions
+// behind its path figures: with those held at a gate, the window shows the
+// exact figures, says the rest are being simulated, and fills them in when
+// the gate opens, or takes them all away when the run is cancelled.
+TEST(SystemArea, exactFiguresAreShownBeforeTheSimulatedSessionsArrive) {
+    TableWindow table;
+    FrmAnalysis* window = openAnalysis(table);
+    int exactOnes = 0;
+    for (const systems::System& system : installedSystems()) {
+        if (!systems::exactMethodTakes(system))
+            continue;
+        SCOPED_TRACE(system.name);
+        ++exactOnes;
+        std::promise<void> gate;
+        std::shared_future<void> open = gate.get_future().share();
+        window->setThreadStarter([open](std::function<void()> body) {
+            return std::thread([open, body = std::move(body)] {
+                open.wait();
+                body();
+            });
+        });
+        choose(window, system.name);
+        child<QLineEdit>(window, "txtSessions")->setText(QString::number(kSessions));
+        child<QLineEdit>(window, "txtSeed")->setText(QString::number(kSeed));
+        window->run();
+        const systems::SystemOutcome expected = analysed(system);
+        const QString meanNet = chipMoneyText(expected.meanNetChips, expected.method, expected.chipValue);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text(window, "lblSystemMeanNet") == meanNet; }, kRunWaitMs));
+        EXPECT_TRUE(window->running());
+        EXPECT_EQ(text(window, "lblSystemDrawdown"), QStringLiteral("being simulated..."));
+        EXPECT_FALSE(text(window, "lblSystemMethod").contains(QStringLiteral("sessions (seed")));
+        if (exactOnes == 1) { // cancelled, nothing is left saying it is being simulated
+            window->cancel();
+            EXPECT_EQ(text(window, "lblSystemDrawdown"), QString());
+            EXPECT_EQ(text(window, "lblSystemMeanNet"), QString());
+            gate.set_value();
+            continue;
+        }
+        gate.set_value();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->running(); }, kRunWaitMs));
+        expectFigures(window, expected);
+        EXPECT_EQ(text(window, "lblSystemDrawdown"),
+                  chipMoneyText(expected.meanLargestDrawdown, Method::MonteCarlo, expected.chipValue));
+    }
+    EXPECT_GT(exactOnes, 0);
 }
 
 TEST(SystemArea, aTextTheReaderRefusesIsToldBesideTheEditorAndRunDoesNothing) {

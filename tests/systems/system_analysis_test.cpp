@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <stop_token>
@@ -191,6 +192,28 @@ TEST(SystemSimulation, IsTheSameOnAnyNumberOfThreadsAndStops) {
     stop.request_stop();
     EXPECT_EQ(simulateSystem(system, 3000, 8, 2, stop.get_token()).sessions, 0);
     EXPECT_THROW(simulateSystem(system, 0, 8, 1), std::invalid_argument);
+}
+
+// With no more sessions than the sample paths, the bands are read across
+// exactly those sessions (an ended one keeping its bankroll): their 5th, 50th
+// and 95th percentiles are the 1st, 10th and 19th of 20 sorted bankrolls.
+TEST(SystemSimulation, BandsAreTheSamplePathsPercentilesAtEverySpin) {
+    for (const System& named : systemsToJudge(Wheel::European)) {
+        SCOPED_TRACE(named.name);
+        const System system = shortened(named);
+        const SystemOutcome o = analyseSystem(system, MethodChoice::Auto, kSamplePaths, 5, 1);
+        ASSERT_EQ(o.samplePaths.size(), static_cast<std::size_t>(kSamplePaths));
+        ASSERT_EQ(o.bands.size(), static_cast<std::size_t>(system.rules.spins) + 1);
+        for (std::size_t spin = 0; spin < o.bands.size(); ++spin) {
+            std::vector<std::int64_t> column;
+            for (const SamplePath& path : o.samplePaths)
+                column.push_back(path.chips[std::min(spin, path.chips.size() - 1)]);
+            std::sort(column.begin(), column.end());
+            EXPECT_EQ(o.bands[spin].p5, static_cast<double>(column[0])) << "spin " << spin;
+            EXPECT_EQ(o.bands[spin].p50, static_cast<double>(column[9])) << "spin " << spin;
+            EXPECT_EQ(o.bands[spin].p95, static_cast<double>(column[18])) << "spin " << spin;
+        }
+    }
 }
 
 namespace {

@@ -203,8 +203,10 @@ void FrmAnalysis::tableReinitialised() {
     // A job of systems that owe nothing to the table carries on.
     const bool wasRunning = job_ != nullptr || (systemJob_ && systemJobUsesTable_);
     letJobStop();
-    if (systemJobUsesTable_)
+    if (systemJobUsesTable_ && systemJob_) {
         systemJob_.reset();
+        dropUnfinishedFigures();
+    }
     if (!systemJob_)
         showRunning(false);
     sessions_->clearOutcome();
@@ -358,6 +360,7 @@ void FrmAnalysis::cancel() {
     if (systemJob_) {
         // Its threads hold what they use and stop on their own.
         systemJob_.reset();
+        dropUnfinishedFigures();
         showRunning(false);
         sessions_->showStatus(tr("Cancelled."));
         return;
@@ -386,6 +389,8 @@ void FrmAnalysis::pollJob() {
         return;
     const std::unique_ptr<AnalysisJob> done = std::move(job_);
     showRunning(false);
+    if (!done->error().empty() || !done->result())
+        dropUnfinishedFigures();
     if (!done->error().empty()) {
         sessions_->showStatus(QString::fromStdString(done->error()));
         return;
@@ -415,6 +420,19 @@ void FrmAnalysis::pollJob() {
 void FrmAnalysis::showOwnSession() {
     if (!outcomeShown_)
         return;
+    // A system that has played on the table since it was last re-initialised
+    // is the session the player follows, spin by spin as it plays.
+    const SystemPlayStatus& play = game_.systemPlay();
+    if (play.bankrolls.size() > 1 && play.end != SystemPlayEnd::TableReset) {
+        std::vector<std::int64_t> tenThousandths;
+        tenThousandths.reserve(play.bankrolls.size());
+        for (const Money m : play.bankrolls)
+            tenThousandths.push_back(m.tenThousandths());
+        sessions_->showOwnSession(ownSessionPoints(tenThousandths, Money::fromTenThousandths(1)),
+                                  tr("The red line is the system played on your table. %1")
+                                      .arg(QString::fromStdString(describeSystemPlay(play))));
+        return;
+    }
     const std::vector<LedgerEntry>& ledger = game_.state().ledger.entries();
     std::vector<PocketCode> pockets;
     pockets.reserve(ledger.size());
@@ -563,11 +581,12 @@ void FrmAnalysis::runSystem() {
     if (a)
         jobSystemARules_ = a->rules;
     systemFigures_->clearOutcome();
+    exactFiguresShown_ = false;
     changedSinceRun_ = false;
     try {
-        systemJob_ =
-            std::make_unique<systems::SystemJob>(std::move(*system), std::move(a), systems::MethodChoice::Auto,
-                                                 values.sessions, values.seed.value_or(freshSeed()), analysisThreads());
+        systemJob_ = std::make_unique<systems::SystemJob>(std::move(*system), std::move(a), systems::MethodChoice::Auto,
+                                                          values.sessions, values.seed.value_or(freshSeed()),
+                                                          analysisThreads(), startThread_);
     } catch (const std::bad_alloc&) {
         sessions_->showStatus(QString::fromLatin1(AnalysisJob::kNoMemory));
         return;
@@ -575,15 +594,35 @@ void FrmAnalysis::runSystem() {
     showRunning(true);
     sessions_->showStatus(tr("Analysing..."));
     timer_.start();
+    systemJobStarted_.start();
     pollSystemJob();
 }
 
 void FrmAnalysis::pollSystemJob() {
     sessions_->showProgress(systemJob_->progress());
-    if (!systemJob_->finished())
+    if (!systemJob_->finished()) {
+        // The exact figures are worth showing while the simulated sessions
+        // behind the path figures are still being played.
+        if (!exactFiguresShown_ && systemJob_->exactFigures()) {
+            exactFiguresShown_ = true;
+            showSystemResult(*systemJob_->exactFigures());
+            tabs_->setCurrentWidget(systemFigures_);
+            sessions_->showStatus(tr("The exact figures are under System figures; simulating sessions for the "
+                                     "rest..."));
+        } else if (!exactFiguresShown_ && systemJobStarted_.elapsed() < kRefreshMs) {
+            // Exact figures are often ready in a few milliseconds: look
+            // again sooner than the refresh would for the first of them.
+            QTimer::singleShot(kFirstFiguresPollMs, this, [this] {
+                if (systemJob_)
+                    pollSystemJob();
+            });
+        }
         return;
+    }
     const std::unique_ptr<systems::SystemJob> done = std::move(systemJob_);
     showRunning(false);
+    if (!done->error().empty() || !done->result())
+        dropUnfinishedFigures();
     if (!done->error().empty()) {
         sessions_->showStatus(QString::fromStdString(done->error()));
         return;
@@ -592,13 +631,25 @@ void FrmAnalysis::pollSystemJob() {
         sessions_->showStatus(tr("Cancelled."));
         return;
     }
-    const systems::SystemJob::Result& result = *done->result();
+    showSystemResult(*done->result());
+    if (!exactFiguresShown_) // else the player may have turned elsewhere meanwhile
+        tabs_->setCurrentWidget(systemFigures_);
+    sessions_->showStatus(tr("Done; the figures are under System figures."));
+}
+
+// Exact figures shown ahead of a job that then ended without its path
+// figures would go on saying those are being simulated.
+void FrmAnalysis::dropUnfinishedFigures() {
+    if (exactFiguresShown_)
+        systemFigures_->clearOutcome();
+    exactFiguresShown_ = false;
+}
+
+void FrmAnalysis::showSystemResult(const systems::SystemJob::Result& result) {
     std::optional<SystemFigures::Judged> kept;
     if (result.kept)
         kept = SystemFigures::Judged{jobSystemAName_, jobSystemARules_, *result.kept};
     systemFigures_->showOutcome({jobSystemName_, jobSystemRules_, result.outcome}, kept);
-    sessions_->showStatus(tr("Done; the figures are under System figures."));
-    tabs_->setCurrentWidget(systemFigures_);
 }
 
 bool FrmAnalysis::running() const { return job_ != nullptr || systemJob_ != nullptr; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -62,6 +63,7 @@ public:
 
     // How often the window looks at the table and at a running analysis.
     static constexpr int kRefreshMs = 100;
+    static constexpr int kFirstFiguresPollMs = 5;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +92,8 @@ private:
     // through the system analyser.
     void runSystem();
     void pollSystemJob();
+    void showSystemResult(const systems::SystemJob::Result& result);
+    void dropUnfinishedFigures();
     void systemChanged();
     void playRecorded(const QString& numbersFile);
     // Hands the running job over to stop on its own threads; never waits.
@@ -132,6 +136,8 @@ private:
     SystemFigures* systemFigures_ = nullptr;
     RecordedPanel* recorded_ = nullptr;
     std::unique_ptr<systems::SystemJob> systemJob_;
+    bool exactFiguresShown_ = false; // of the running system job
+    QElapsedTimer systemJobStarted_;
     bool systemJobUsesTable_ = false;            // the layout on the table is one of its systems
     std::optional<systems::System> keptSystemA_; // a system other than the layout kept as A
     QString jobSystemName_, jobSystemAName_;

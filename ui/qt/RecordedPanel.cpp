@@ -113,7 +113,7 @@ void RecordedPanel::showBacktest(const QString& source, const QString& systemNam
     path.chips.push_back(session.startChips);
     for (const systems::RecordedSpin& spin : session.spins)
         path.chips.push_back(spin.bankrollChips);
-    showSamplePaths(path_->chart(), {path}, chipValue);
+    showSamplePaths(path_->chart(), {path}, {}, chipValue);
 }
 
 void RecordedPanel::showProblem(const QString& problem) {

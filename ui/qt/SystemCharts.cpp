@@ -1,10 +1,13 @@
 #include "ui/qt/SystemCharts.h"
 
 #include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <limits>
 
 #include "ui/qt/AnalysisCharts.h"
 
@@ -26,10 +29,11 @@ void attach(QChart* chart, QLineSeries* series, QValueAxis* x, QValueAxis* y) {
 }
 } // namespace
 
-void showSamplePaths(QChart* chart, const std::vector<systems::SamplePath>& paths, Money chipValue) {
-    clearChart(chart);
+void showSamplePaths(QChart* chart, const std::vector<systems::SamplePath>& paths,
+                     const std::vector<BankrollBand>& bands, Money chipValue) {
     const double dollarsPerChip = static_cast<double>(chipValue.tenThousandths()) / 10'000.0;
-    double lowest = 0, highest = 1, longest = 1;
+    // The paths' own span, so that the bands' axis is widened only where a path strays.
+    double lowest = std::numeric_limits<double>::infinity(), highest = -lowest, longest = 1;
     std::vector<QLineSeries*> lines;
     for (const systems::SamplePath& path : paths) {
         auto* line = new QLineSeries;
@@ -45,11 +49,30 @@ void showSamplePaths(QChart* chart, const std::vector<systems::SamplePath>& path
         line->replace(points);
         lines.push_back(line);
     }
-    QValueAxis* x = axis(chart, QObject::tr("Spin"), Qt::AlignBottom, 0, longest);
-    QValueAxis* y = axis(chart, QObject::tr("Bankroll ($)"), Qt::AlignLeft, lowest, highest);
-    for (QLineSeries* line : lines)
+    QValueAxis* x = nullptr;
+    QValueAxis* y = nullptr;
+    if (bands.empty()) {
+        clearChart(chart);
+        x = axis(chart, QObject::tr("Spin"), Qt::AlignBottom, 0, longest);
+        y = axis(chart, QObject::tr("Bankroll ($)"), Qt::AlignLeft, std::min(0.0, lowest), std::max(1.0, highest));
+        chart->legend()->setVisible(false);
+    } else {
+        // The bands come with their own line for a player's session, which
+        // has no place among sample sessions.
+        QLineSeries* own = showBankrollBands(chart, bands, chipValue);
+        chart->removeSeries(own);
+        delete own;
+        x = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).value(0));
+        y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        // A sample session may stray outside the 5 to 95% band.
+        y->setRange(std::min(y->min(), lowest), std::max(y->max(), highest));
+        y->applyNiceNumbers();
+    }
+    for (QLineSeries* line : lines) {
         attach(chart, line, x, y);
-    chart->legend()->setVisible(false);
+        for (QLegendMarker* marker : chart->legend()->markers(line))
+            marker->setVisible(false);
+    }
 }
 
 void showStillPlaying(QChart* chart, const std::vector<double>& stillPlaying) {

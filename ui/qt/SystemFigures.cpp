@@ -18,8 +18,14 @@ namespace {
 using systems::EndReason;
 using systems::SystemOutcome;
 
+// Exact figures are shown before the simulated sessions behind the path
+// figures are done; until then the outcome has no sessions.
+bool pathsPending(const SystemOutcome& o) { return o.sessions == 0; }
+
 QString methodOf(const SystemOutcome& o) {
     const QLocale locale;
+    if (o.method == Method::Exact && pathsPending(o))
+        return SystemFigures::tr("Exact; drawdown, streak, stake and stop figures still being simulated");
     if (o.method == Method::Exact)
         return SystemFigures::tr(
                    "Exact; drawdown, streak, stake and stop figures from %1 simulated sessions (seed %2), "
@@ -35,6 +41,7 @@ struct Row {
     const char* name; // the label's name; the A column's adds "A"
     const char* caption;
     std::function<QString(const SystemOutcome&, const systems::SystemRules&)> text;
+    bool path = false; // from the simulated sessions
 };
 
 // The path figures always come from simulated sessions, so they carry ranges.
@@ -82,30 +89,39 @@ const std::vector<Row>& rows() {
          QT_TRANSLATE_NOOP("SystemFigures", "Largest fall from a high point within a session, on average"),
          [](const SystemOutcome& o, const systems::SystemRules&) {
              return chipMoneyText(o.meanLargestDrawdown, Method::MonteCarlo, o.chipValue);
-         }},
+         },
+         true},
         {"lblSystemLosingStreak",
          QT_TRANSLATE_NOOP("SystemFigures", "Longest run of losing spins in a session, on average"),
          [](const SystemOutcome& o, const systems::SystemRules&) {
              return spinsText(o.meanLongestLosingStreak, Method::MonteCarlo);
-         }},
+         },
+         true},
         {"lblSystemLargestStake",
          QT_TRANSLATE_NOOP("SystemFigures", "Largest stake on one spin: in any session; a session's, on average"),
          [](const SystemOutcome& o, const systems::SystemRules&) {
              return chipMoneyText(static_cast<double>(o.largestStake), o.chipValue) + QStringLiteral("; ") +
                     chipMoneyText(o.meanLargestStake, Method::MonteCarlo, o.chipValue);
-         }},
+         },
+         true},
         {"lblSystemLimitStopped",
          QT_TRANSLATE_NOOP("SystemFigures", "Sessions in which a table limit stopped the progression"),
          [](const SystemOutcome& o, const systems::SystemRules&) {
              return chanceText(o.limitStopped, Method::MonteCarlo);
-         }},
+         },
+         true},
         {"lblSystemBankrollStopped",
          QT_TRANSLATE_NOOP("SystemFigures", "Sessions in which the bankroll stopped the progression"),
          [](const SystemOutcome& o, const systems::SystemRules&) {
              return chanceText(o.bankrollStopped, Method::MonteCarlo);
-         }},
+         },
+         true},
     };
     return all;
+}
+
+QString figureText(const Row& row, const SystemOutcome& o, const systems::SystemRules& rules) {
+    return row.path && pathsPending(o) ? SystemFigures::tr("being simulated...") : row.text(o, rules);
 }
 
 QLabel* figureLabel(QWidget* parent, const QString& name) {
@@ -160,11 +176,11 @@ void SystemFigures::showOutcome(const Judged& b, const std::optional<Judged>& a)
     headingA_->setText(kept ? tr("A: %1").arg(keptName) : QString());
     headingA_->setVisible(kept);
     for (std::size_t i = 0; i < rows().size(); ++i) {
-        figuresB_[i]->setText(rows()[i].text(outcome, b.rules));
-        figuresA_[i]->setText(a ? rows()[i].text(a->outcome, a->rules) : QString());
+        figuresB_[i]->setText(figureText(rows()[i], outcome, b.rules));
+        figuresA_[i]->setText(a ? figureText(rows()[i], a->outcome, a->rules) : QString());
         figuresA_[i]->setVisible(kept);
     }
-    showSamplePaths(paths_->chart(), outcome.samplePaths, outcome.chipValue);
+    showSamplePaths(paths_->chart(), outcome.samplePaths, outcome.bands, outcome.chipValue);
     showStillPlaying(stillPlaying_->chart(), outcome.stillPlaying);
 }
 
