@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 #include "systems/SystemAnalysis.h"
@@ -21,7 +22,18 @@ struct ProgramRun {
     std::string out, err;
 };
 
-const std::filesystem::path kScratch = std::filesystem::temp_directory_path() / "quelta-analyse-test";
+// One folder for each test process: CTest runs the tests of this file side
+// by side, and a shared folder let one test read the other's output.
+const std::filesystem::path kScratch =
+    std::filesystem::temp_directory_path() / ("quelta-analyse-test-" + std::to_string(getpid()));
+
+// Removes the folder when the process ends.
+struct ScratchCleaner {
+    ~ScratchCleaner() {
+        std::error_code ignored;
+        std::filesystem::remove_all(kScratch, ignored);
+    }
+} const kScratchCleaner;
 
 std::string slurp(const std::filesystem::path& path) {
     std::ifstream in(path);
