@@ -5,23 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/CellRange.h"
 #include "analysis/ChipDistribution.h"
 #include "analysis/ExactPlan.h"
 #include "analysis/SessionAnalysis.h"
 #include "analysis/ZeroedDoubles.h"
 
 namespace {
-
-// Live cells of one step: indices first..last into the window, none when first > last.
-struct Range {
-    std::int64_t first = std::numeric_limits<std::int64_t>::max();
-    std::int64_t last = std::numeric_limits<std::int64_t>::min();
-    bool empty() const { return first > last; }
-    void take(std::int64_t from, std::int64_t to) {
-        first = std::min(first, from);
-        last = std::max(last, to);
-    }
-};
 
 Estimate exact(double value) { return {value, value, value}; }
 
@@ -57,7 +47,7 @@ public:
     // every spin, the last one included, as the next spin would need it.
     void endUncovered() {
         for (std::int64_t s = 0; s < steps_; ++s) {
-            Range& r = live_[static_cast<std::size_t>(s)];
+            CellRange& r = live_[static_cast<std::size_t>(s)];
             const std::int64_t covered = plan_.steps[static_cast<std::size_t>(s)].stake - plan_.low;
             if (!r.empty() && r.first < covered)
                 end(SessionEnd::NotCovered, s, r.first, std::min(r.last, covered - 1));
@@ -79,12 +69,12 @@ public:
 
     void spin() {
         ++spinsPlayed_;
-        for (Range& r : nextLive_)
-            r = Range{};
+        for (CellRange& r : nextLive_)
+            r = CellRange{};
         for (std::int64_t s = 0; s < steps_; ++s) {
             if (stop_.stop_requested())
                 return;
-            const Range r = live_[static_cast<std::size_t>(s)];
+            const CellRange r = live_[static_cast<std::size_t>(s)];
             if (r.empty())
                 continue;
             const double* __restrict from = row(now_, s) + r.first;
@@ -105,7 +95,7 @@ public:
     // Target first, then the stop-loss: the bankroll cannot meet both.
     void endAtLimits() {
         for (std::int64_t s = 0; s < steps_; ++s) {
-            Range& r = live_[static_cast<std::size_t>(s)];
+            CellRange& r = live_[static_cast<std::size_t>(s)];
             if (r.empty())
                 continue;
             if (plan_.chips.target) {
@@ -125,10 +115,10 @@ public:
 
     void endAll() {
         for (std::int64_t s = 0; s < steps_; ++s) {
-            Range& r = live_[static_cast<std::size_t>(s)];
+            CellRange& r = live_[static_cast<std::size_t>(s)];
             if (!r.empty())
                 end(SessionEnd::SpinsDone, s, r.first, r.last);
-            r = Range{};
+            r = CellRange{};
         }
     }
 
@@ -136,15 +126,15 @@ public:
     BankrollBand band() {
         if (stop_.stop_requested())
             return {};
-        Range all = endedRange_;
-        for (const Range& r : live_)
+        CellRange all = endedRange_;
+        for (const CellRange& r : live_)
             if (!r.empty())
                 all.take(r.first, r.last);
         std::copy(ended_.begin() + all.first, ended_.begin() + all.last + 1, total_.begin() + all.first);
         for (std::int64_t s = 0; s < steps_; ++s) {
             if (stop_.stop_requested())
                 return {};
-            const Range& r = live_[static_cast<std::size_t>(s)];
+            const CellRange& r = live_[static_cast<std::size_t>(s)];
             for (std::int64_t b = r.first; b <= r.last; ++b)
                 total_[static_cast<std::size_t>(b)] += row(now_, s)[b];
         }
@@ -165,7 +155,7 @@ public:
 private:
     double* row(ZeroedDoubles& table, std::int64_t step) { return table.data() + step * width_; }
 
-    double massOf(std::int64_t s, const Range& r) {
+    double massOf(std::int64_t s, const CellRange& r) {
         double mass = 0;
         for (std::int64_t b = r.first; b <= r.last; ++b)
             mass += row(now_, s)[b];
@@ -202,8 +192,8 @@ private:
     ZeroedDoubles now_, next_; // step-major: row s holds bankrolls low..high
     ZeroedDoubles ended_, total_;
     std::array<ZeroedDoubles, kSessionEnds> endedBy_; // by SessionEnd
-    std::vector<Range> live_, nextLive_;
-    Range endedRange_;
+    std::vector<CellRange> live_, nextLive_;
+    CellRange endedRange_;
     std::array<double, kSessionEnds> chance_{};
     std::array<double, kSessionEnds> spinsByEnd_{}; // chance times spins played, by end
     double spinsPlayed_ = 0;

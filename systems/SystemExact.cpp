@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/CellRange.h"
 #include "analysis/ChipDistribution.h"
 #include "systems/SessionRun.h"
 #include "systems/SystemSimulation.h"
@@ -13,17 +14,6 @@
 
 namespace systems {
 namespace {
-
-struct Range {
-    std::int64_t first = std::numeric_limits<std::int64_t>::max();
-    std::int64_t last = std::numeric_limits<std::int64_t>::min();
-    bool empty() const { return first > last; }
-    void take(std::int64_t from, std::int64_t to) {
-        first = std::min(first, from);
-        last = std::max(last, to);
-    }
-    std::int64_t width() const { return empty() ? 0 : last - first + 1; }
-};
 
 struct ExactMove {
     std::int32_t next = 0; // with the graph's flag bits
@@ -58,15 +48,15 @@ constexpr double kPassesPerCell = 4;
 // The bankrolls each state can hold during the session (its window), found
 // by carrying ranges instead of chances; and the cost of the real run.
 struct ExactPlan {
-    std::vector<Range> window;
-    Range ended; // every bankroll a session can end with
+    std::vector<CellRange> window;
+    CellRange ended; // every bankroll a session can end with
     double work = 0;
     double bytes = 0;
     bool fits = false;
 };
 
 // The live part of a state's range: what did not end at a limit.
-Range liveAfterLimits(Range r, const ChipBounds& b, std::int64_t stake) {
+CellRange liveAfterLimits(CellRange r, const ChipBounds& b, std::int64_t stake) {
     r.first = std::max({r.first, b.stopLoss + 1, stake});
     r.last = std::min(r.last, b.target - 1);
     return r;
@@ -75,16 +65,16 @@ Range liveAfterLimits(Range r, const ChipBounds& b, std::int64_t stake) {
 ExactPlan planOf(const StateGraph& graph, const std::vector<std::vector<ExactMove>>& moves, const ChipBounds& b) {
     ExactPlan plan;
     const auto states = static_cast<std::size_t>(graph.states());
-    plan.window.assign(states, Range{});
-    std::vector<Range> live(states), next(states);
+    plan.window.assign(states, CellRange{});
+    std::vector<CellRange> live(states), next(states);
     plan.window[0].take(b.start, b.start);
     plan.ended.take(b.start, b.start);
     live[0] = liveAfterLimits(plan.window[0], b, graph.stake[0]);
     for (std::int32_t spin = 0; spin < b.spins; ++spin) {
-        std::fill(next.begin(), next.end(), Range{});
+        std::fill(next.begin(), next.end(), CellRange{});
         bool any = false;
         for (std::size_t s = 0; s < states; ++s) {
-            const Range r = live[s];
+            const CellRange r = live[s];
             if (r.empty())
                 continue;
             plan.work += static_cast<double>(r.width()) * (static_cast<double>(moves[s].size()) + kPassesPerCell);
@@ -106,7 +96,7 @@ ExactPlan planOf(const StateGraph& graph, const std::vector<std::vector<ExactMov
             break;
     }
     double cells = static_cast<double>(plan.ended.width()) * 2;
-    for (const Range& w : plan.window)
+    for (const CellRange& w : plan.window)
         cells += 2.0 * static_cast<double>(w.width());
     plan.bytes = cells * sizeof(double);
     plan.fits = plan.work <= kExactWorkBudget && plan.bytes <= kExactMemoryBudget;
@@ -134,10 +124,10 @@ public:
     // One spin; returns the chance that a session plays it.
     double spin(bool last) {
         double playing = 0;
-        for (Range& r : nextLive_)
-            r = Range{};
+        for (CellRange& r : nextLive_)
+            r = CellRange{};
         for (std::size_t s = 0; s < live_.size(); ++s) {
-            const Range r = live_[s];
+            const CellRange r = live_[s];
             if (r.empty())
                 continue;
             double* from = &at(now_, s, r.first);
@@ -170,13 +160,13 @@ public:
             for (std::size_t s = 0; s < live_.size(); ++s)
                 if (!live_[s].empty()) {
                     endCells(s, live_[s].first, live_[s].last, EndReason::SpinsDone);
-                    live_[s] = Range{};
+                    live_[s] = CellRange{};
                 }
         return playing;
     }
 
     bool over() const {
-        return std::all_of(live_.begin(), live_.end(), [](const Range& r) { return r.empty(); });
+        return std::all_of(live_.begin(), live_.end(), [](const CellRange& r) { return r.empty(); });
     }
     double staked() const { return staked_; }
     double endedBy(EndReason e) const { return ends_[static_cast<int>(e)]; }
@@ -211,7 +201,7 @@ private:
 
     // Target, then stop-loss, then the next stake not covered.
     void endAtLimits(std::size_t s) {
-        Range& r = live_[s];
+        CellRange& r = live_[s];
         if (r.empty())
             return;
         if (r.last >= b_.target) {
@@ -234,7 +224,7 @@ private:
     ChipBounds b_;
     std::vector<std::size_t> offset_;
     std::vector<double> now_, next_, ended_;
-    std::vector<Range> live_, nextLive_;
+    std::vector<CellRange> live_, nextLive_;
     double ends_[kEndReasons] = {};
     double staked_ = 0;
 };
