@@ -383,22 +383,31 @@ void FrmAnalysis::pollStopping() {
     stoppingShown_ = false;
 }
 
+// A finished job of either kind: the window stops showing it running, and
+// when it failed or was cancelled says so and drops any early figures.
+// Returns true when there are no figures to show.
+bool FrmAnalysis::endedWithoutFigures(const std::string& error, bool hasResult) {
+    showRunning(false);
+    if (!error.empty() || !hasResult)
+        dropUnfinishedFigures();
+    if (!error.empty()) {
+        sessions_->showStatus(QString::fromStdString(error));
+        return true;
+    }
+    if (!hasResult) {
+        sessions_->showStatus(tr("Cancelled."));
+        return true;
+    }
+    return false;
+}
+
 void FrmAnalysis::pollJob() {
     sessions_->showProgress(job_->progress());
     if (!job_->finished())
         return;
     const std::unique_ptr<AnalysisJob> done = std::move(job_);
-    showRunning(false);
-    if (!done->error().empty() || !done->result())
-        dropUnfinishedFigures();
-    if (!done->error().empty()) {
-        sessions_->showStatus(QString::fromStdString(done->error()));
+    if (endedWithoutFigures(done->error(), done->result().has_value()))
         return;
-    }
-    if (!done->result()) {
-        sessions_->showStatus(tr("Cancelled."));
-        return;
-    }
     const AnalysisJob::Result& result = *done->result();
     sessions_->showOutcome(result.sessions, jobSystem_);
     if (result.comparison && jobA_)
@@ -620,17 +629,8 @@ void FrmAnalysis::pollSystemJob() {
         return;
     }
     const std::unique_ptr<systems::SystemJob> done = std::move(systemJob_);
-    showRunning(false);
-    if (!done->error().empty() || !done->result())
-        dropUnfinishedFigures();
-    if (!done->error().empty()) {
-        sessions_->showStatus(QString::fromStdString(done->error()));
+    if (endedWithoutFigures(done->error(), done->result().has_value()))
         return;
-    }
-    if (!done->result()) {
-        sessions_->showStatus(tr("Cancelled."));
-        return;
-    }
     showSystemResult(*done->result());
     if (!exactFiguresShown_) // else the player may have turned elsewhere meanwhile
         tabs_->setCurrentWidget(systemFigures_);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "analysis/AnalysisJob.h"
@@ -94,6 +95,7 @@ private:
     void pollSystemJob();
     void showSystemResult(const systems::SystemJob::Result& result);
     void dropUnfinishedFigures();
+    bool endedWithoutFigures(const std::string& error, bool hasResult);
     void systemChanged();
     void playRecorded(const QString& numbersFile);
     // Hands the running job over to stop on its own threads; never waits.
